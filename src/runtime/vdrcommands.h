@@ -7,10 +7,6 @@
 
 namespace vdrcommands {
 
-// Thrown out of every wait of the runtime when the program is being ended (main window closed,
-// Program > Exit during a run); the run sequence catches it and unwinds quietly.
-struct runaborted {};
-
 // Screen and PRINT
 void print(const std::string& text, std::uint8_t mode);
 

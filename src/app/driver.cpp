@@ -1,0 +1,266 @@
+#include "driver.h"
+
+#include "form1.h"
+
+#include "input/form2.h"
+#include "platform/messages.h"
+#include "runtime/input.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+// Poll often enough that scripted play is quick, rarely enough that a waiting program stays idle.
+constexpr int pollms = 10;
+
+const std::map<std::string, Qt::Key> namedkeys = {
+    {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Backspace", Qt::Key_Backspace},
+    {"Delete", Qt::Key_Delete}, {"Space", Qt::Key_Space},   {"Up", Qt::Key_Up},
+    {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+    {"Home", Qt::Key_Home},     {"End", Qt::Key_End},       {"F1", Qt::Key_F1},
+    {"F2", Qt::Key_F2},         {"F3", Qt::Key_F3},         {"F4", Qt::Key_F4},
+    {"F5", Qt::Key_F5},         {"F6", Qt::Key_F6},         {"F7", Qt::Key_F7},
+    {"F8", Qt::Key_F8},         {"F9", Qt::Key_F9},         {"F10", Qt::Key_F10},
+    {"F11", Qt::Key_F11},       {"F12", Qt::Key_F12}};
+
+// The braille dot keys, dot 1 to dot 6.
+const char* const dotkeys = "FDSJKL";
+
+struct keystroke {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+};
+
+keystroke parsekey(const std::string& k)
+{
+    keystroke s{Qt::Key_unknown, Qt::NoModifier, QString()};
+    std::string rest = k;
+    const std::pair<const char*, Qt::KeyboardModifier> mods[] = {
+        {"Shift+", Qt::ShiftModifier}, {"Ctrl+", Qt::ControlModifier}, {"Alt+", Qt::AltModifier}};
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& [prefix, mod] : mods) {
+            const std::string p = prefix;
+            if (rest.size() > p.size() && rest.compare(0, p.size(), p) == 0) {
+                s.modifiers |= mod;
+                rest = rest.substr(p.size());
+                found = true;
+            }
+        }
+    }
+    if (auto it = namedkeys.find(rest); it != namedkeys.end()) {
+        s.key = it->second;
+        if (s.key == Qt::Key_Space)
+            s.text = " ";
+        else if (s.key == Qt::Key_Return)
+            s.text = "\r";
+        else if (s.key == Qt::Key_Escape)
+            s.text = QString(QChar(27));
+        else if (s.key == Qt::Key_Backspace)
+            s.text = "\b";
+        return s;
+    }
+    const QString ch = QString::fromStdString(rest);
+    s.key = static_cast<Qt::Key>(ch.toUpper().at(0).unicode());
+    s.text = (s.modifiers & Qt::ShiftModifier) ? ch.toUpper() : ch;
+    if (s.modifiers & (Qt::ControlModifier | Qt::AltModifier)) {
+        // A control chord types the control character of a letter and nothing for the rest.
+        const QChar up = ch.toUpper().at(0);
+        s.text = (s.modifiers & Qt::ControlModifier) && up >= 'A' && up <= 'Z'
+                     ? QString(QChar(up.unicode() - 'A' + 1))
+                     : QString();
+    }
+    return s;
+}
+
+void post(QWidget* target, QEvent::Type type, const keystroke& s)
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(type, s.key, s.modifiers, s.text));
+}
+
+}  // namespace
+
+driver::driver(TForm1* m, TForm2* d, std::vector<scriptaction> a)
+    : main(m), dialog(d), actions(a.begin(), a.end())
+{
+    connect(dialog, &TForm2::shown, this, [this] { ++showings; });
+    connect(main, &TForm1::runfinished, this, [this](bool error) {
+        runactive = false;
+        failed = failed || error;
+    });
+    oninkeyempty([this] { ++emptyreads; });
+    connect(&poll, &QTimer::timeout, this, [this] { tick(); });
+}
+
+void driver::start()
+{
+    choosestart();
+    poll.start(pollms);
+}
+
+void driver::choosestart()
+{
+    runactive = true;
+    // Posted, so the run goes on inside its own callback while the driver keeps polling.
+    QTimer::singleShot(0, main, [this] { main->Startsubmenu->trigger(); });
+}
+
+QWidget* driver::focused() const
+{
+    if (QWidget* w = QApplication::focusWidget())
+        return w;
+    if (QWidget* w = QApplication::activeModalWidget())
+        return w;
+    return main;
+}
+
+void driver::sendkey(QWidget* target, const std::string& k)
+{
+    const keystroke s = parsekey(k);
+    post(target, QEvent::KeyPress, s);
+    post(target, QEvent::KeyRelease, s);
+}
+
+void driver::sendchord(const std::string& dots)
+{
+    std::vector<keystroke> keys;
+    if (dots == "space")
+        keys.push_back({Qt::Key_Space, Qt::NoModifier, " "});
+    else
+        for (char d : dots) {
+            const char letter = dotkeys[d - '1'];
+            keys.push_back({static_cast<Qt::Key>(letter), Qt::NoModifier, QString(QChar(letter).toLower())});
+        }
+    QWidget* target = focused();
+    for (const auto& s : keys)
+        post(target, QEvent::KeyPress, s);
+    for (const auto& s : keys)
+        post(target, QEvent::KeyRelease, s);
+}
+
+bool driver::dismissmessagebox()
+{
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        box->accept();
+        return true;
+    }
+    return false;
+}
+
+void driver::tick()
+{
+    if (finishing || idling)
+        return;
+    if (dismissmessagebox())
+        return;
+    if (failed) {
+        finish(3);
+        return;
+    }
+    while (!actions.empty() && step(actions.front())) {
+        actions.pop_front();
+        if (idling)
+            return;
+    }
+    if (!actions.empty()) {
+        // An action that needs a running program can never be carried out once none runs.
+        const auto w = actions.front().what;
+        const bool needsrun = w == scriptaction::type || w == scriptaction::close ||
+                              w == scriptaction::dialog || w == scriptaction::key;
+        if (needsrun && !runactive && !main->running())
+            finish(1);
+        return;
+    }
+    if (!runactive) {
+        finish(0);
+        return;
+    }
+    // The script is used up while the program runs: once it waits for input, it is ended.
+    if (donemark < 0) {
+        donemark = emptyreads;
+        return;
+    }
+    if ((dialog->isVisible() && showings > usedshowings) || emptyreads > donemark)
+        finish(1);
+}
+
+// Carries out the head action if it can; false while it has to wait.
+bool driver::step(const scriptaction& a)
+{
+    const bool dialogready = dialog->isVisible() && showings > usedshowings;
+    switch (a.what) {
+    case scriptaction::type: {
+        if (!dialogready)
+            return false;
+        usedshowings = showings;
+        QLineEdit* edit = dialog->inputedit;
+        const QString text = QString::fromStdString(a.arg);
+        for (QChar c : text) {
+            const keystroke s{static_cast<Qt::Key>(c.toUpper().unicode()),
+                              c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier, QString(c)};
+            post(edit, QEvent::KeyPress, s);
+            post(edit, QEvent::KeyRelease, s);
+        }
+        sendkey(edit, "Enter");
+        return true;
+    }
+    case scriptaction::close:
+        if (!dialogready)
+            return false;
+        usedshowings = showings;
+        dialog->close();
+        return true;
+    case scriptaction::dialog:
+        if (!dialogready)
+            return false;
+        usedshowings = showings;
+        return true;
+    case scriptaction::key:
+        if (keymark < 0)
+            keymark = emptyreads;
+        if (emptyreads <= keymark)
+            return false;
+        keymark = -1;
+        sendkey(focused(), a.arg);
+        return true;
+    case scriptaction::press:
+        sendkey(focused(), a.arg);
+        return true;
+    case scriptaction::chord:
+        sendchord(a.arg);
+        return true;
+    case scriptaction::start:
+        if (runactive || main->running())
+            return false;
+        choosestart();
+        return true;
+    case scriptaction::idle:
+        idling = true;
+        QTimer::singleShot(a.ms, this, [this] { idling = false; });
+        return true;
+    }
+    return true;
+}
+
+void driver::finish(int status)
+{
+    finishing = true;
+    code = status;
+    if (!actions.empty())
+        std::fprintf(stderr, "vandrel: the program stopped with %zu script actions left (line %d)\n",
+                     actions.size(), actions.front().line);
+    // Closing the main window as a user would writes ram.dat and ends any run in progress.
+    QTimer::singleShot(0, main, [this] {
+        main->close();
+        QCoreApplication::exit(code);
+    });
+}

@@ -1,0 +1,262 @@
+#include "form1.h"
+
+#include "aboutbox.h"
+
+#include "errorbox.h"
+#include "platform/qtext.h"
+#include "keyboard.h"
+#include "settings.h"
+
+#include "platform/errors.h"
+#include "platform/messages.h"
+#include "platform/trace.h"
+#include "program/vdrprog.h"
+#include "review/resourcelocalizer.h"
+#include "runtime/memory.h"
+#include "runtime/screen.h"
+#include "runtime/sound.h"
+#include "runtime/vdrcommands.h"
+#include "speech/service.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+bool programstarted = false;
+TForm1* Form1 = nullptr;
+
+namespace {
+// The run's data file: opened around each run when it exists; nothing reads it.
+std::ifstream datafile;
+}  // namespace
+
+std::string windowcaption(const std::string& executable, const std::string& title)
+{
+    const std::filesystem::path name = std::filesystem::path(executable).filename();
+    return name.stem().string() + " - " + title;
+}
+
+TForm1::TForm1(const std::string& executable) : program(runprog)
+{
+    setObjectName("Form1");
+    setWindowTitle("Basic interpreter");
+    setGeometry(192, 107, 500, 350);
+
+    printmemo = new QPlainTextEdit(this);
+    printmemo->setObjectName("printmemo");
+    printmemo->setReadOnly(true);
+    printmemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    printmemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setCentralWidget(printmemo);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName("Timer");
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+
+    buildmenu();
+    screen::onchange([this] { redrawscreen(); });
+    FormCreate(executable);
+}
+
+void TForm1::buildmenu()
+{
+    MainMenu = menuBar();
+    MainMenu->setObjectName("MainMenu");
+    auto item = [this](QMenu* menu, const char* name) {
+        auto* a = menu->addAction(QString());
+        a->setObjectName(name);
+        return a;
+    };
+    Programmenu = MainMenu->addMenu(QString());
+    Programmenu->setObjectName("Programmenu");
+    Startsubmenu = item(Programmenu, "Startsubmenu");
+    Startsubmenu->setShortcut(QKeySequence("Ctrl+S"));
+    exitsubmenu = item(Programmenu, "exitsubmenu");
+
+    settingsmenu = MainMenu->addMenu(QString());
+    settingsmenu->setObjectName("settingsmenu");
+    braillekeyboarditem = item(settingsmenu, "braillekeyboarditem");
+    braillekeyboarditem->setShortcut(QKeySequence("Ctrl+B"));
+    braillekeyboarditem->setCheckable(true);
+    soundssubmenu = item(settingsmenu, "soundssubmenu");
+    soundssubmenu->setShortcut(QKeySequence("Ctrl+D"));
+    Voicesubmenu = item(settingsmenu, "Voicesubmenu");
+    Voicesubmenu->setShortcut(QKeySequence("Ctrl+H"));
+    Voicesubmenu->setEnabled(false);
+    usesapi5submenu = item(settingsmenu, "usesapi5submenu");
+    usesapi5submenu->setShortcut(QKeySequence("Ctrl+P"));
+    usesapi5submenu->setCheckable(true);
+    usesapi5submenu->setVisible(false);
+    environmentsubmenu = item(settingsmenu, "environmentsubmenu");
+    environmentsubmenu->setShortcut(QKeySequence("Ctrl+E"));
+
+    helpmenu = MainMenu->addMenu(QString());
+    helpmenu->setObjectName("helpmenu");
+    aboutsubmenu = item(helpmenu, "aboutsubmenu");
+
+    connect(Startsubmenu, &QAction::triggered, this, [this] { StartsubmenuClick(); });
+    connect(exitsubmenu, &QAction::triggered, this, [this] { guarded([this] { exitsubmenuClick(); }); });
+    connect(aboutsubmenu, &QAction::triggered, this, [this] { guarded([this] { aboutsubmenuClick(); }); });
+}
+
+void TForm1::FormCreate(const std::string& executable)
+{
+    try {
+        loadlanguage();
+        setWindowTitle(qtext(windowcaption(executable, message(1))));
+        Programmenu->setTitle(qtext(message(2)));
+        Startsubmenu->setText(qtext(message(3)));
+        exitsubmenu->setText(qtext(message(33)));
+        settingsmenu->setTitle(qtext(message(4)));
+        braillekeyboarditem->setText(qtext(message(46)));
+        soundssubmenu->setText(qtext(message(20) + "..."));
+        Voicesubmenu->setText(qtext(message(38) + "..."));
+        usesapi5submenu->setText(qtext(message(27)));
+        environmentsubmenu->setText(qtext(message(5) + "..."));
+        helpmenu->setTitle(qtext(message(34)));
+        aboutsubmenu->setText(qtext(message(35)));
+
+        screen::clear();
+
+        voiceready = false;
+        usesapi5 = false;
+        programstarted = false;
+        voiceallowed = false;
+        vandrelsounds = true;
+        sndvolume = 0;
+        braillekeys = false;
+
+        usesapi5submenu->setVisible(true);
+        bool sapi5checked = false;
+        bool braillechecked = false;
+        loadsettings(sapi5checked, braillechecked);
+        usesapi5submenu->setChecked(sapi5checked);
+        braillekeyboarditem->setChecked(braillechecked);
+        usesapi5 = voiceready = usesapi5submenu->isChecked();
+        Voicesubmenu->setEnabled(voiceallowed && !usesapi5submenu->isChecked());
+
+        ram.fill(0);
+        loadram();
+    } catch (const std::exception& e) {
+        showerror(e.what());
+    }
+}
+
+bool TForm1::running() const
+{
+    return !Startsubmenu->isEnabled();
+}
+
+void TForm1::setrunitems(bool enabled)
+{
+    for (QAction* a : {Startsubmenu, soundssubmenu, environmentsubmenu, Voicesubmenu, usesapi5submenu})
+        a->setEnabled(enabled);
+    helpmenu->menuAction()->setEnabled(enabled);
+}
+
+void TForm1::StartsubmenuClick()
+{
+    if (running())
+        return;
+    setrunitems(false);
+    try {
+        if (std::filesystem::exists("data.dta"))
+            datafile.open("data.dta");
+        programstarted = true;
+        vdrcommands::runinit();
+        program();
+        vdrcommands::print(message(25), 0);
+        datafile.close();
+        datafile.clear();
+        setrunitems(true);
+        trace::end();
+        emit runfinished(false);
+    } catch (const runaborted&) {
+        // The program is ending; the window has done its part already.
+    } catch (const std::exception& e) {
+        showerror(e.what());
+        emit runfinished(true);
+    }
+}
+
+void TForm1::exitsubmenuClick()
+{
+    if (!running()) {
+        saveram();
+        close();
+    } else {
+        endprocess();
+    }
+}
+
+void TForm1::endprocess()
+{
+    saveram();
+    closed = true;
+    messages::requestend();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    QCoreApplication::exit(0);
+}
+
+void TForm1::aboutsubmenuClick()
+{
+    if (about)
+        about->exec();
+}
+
+void TForm1::TimerTimer()
+{
+    noteplaying = false;
+    Timer->stop();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (closed) {
+        event->accept();
+        return;
+    }
+    try {
+        FormClose();
+    } catch (const std::exception& e) {
+        // ram.dat could not be written: this ending stops and the program goes on.
+        showerror(e.what());
+        event->ignore();
+        return;
+    }
+    closed = true;
+    event->accept();
+    if (running()) {
+        // Closed by its close box during a run: every wait of the run unwinds, then the
+        // application leaves its message loop.
+        messages::requestend();
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    }
+    QCoreApplication::exit(0);
+}
+
+void TForm1::FormClose()
+{
+    saveram();
+}
+
+void TForm1::redrawscreen()
+{
+    QString text;
+    const auto& l = screen::lines();
+    for (std::size_t i = 0; i < l.size(); ++i) {
+        if (i)
+            text += '\n';
+        text += qtext(l[i]);
+    }
+    printmemo->setPlainText(text);
+}

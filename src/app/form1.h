@@ -1,0 +1,78 @@
+// The main window: the text screen, the menu, start-up and running the hosted program.
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class TAboutbox;
+
+// "game - Vandrel Basic Interpreter": the executable's file name without its last extension,
+// " - " and the program's title.
+std::string windowcaption(const std::string& executable, const std::string& title);
+
+extern bool programstarted;
+
+class TForm1;
+extern TForm1* Form1;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const std::string& executable);
+
+    QPlainTextEdit* printmemo;
+    QMenuBar* MainMenu;
+    QTimer* Timer;
+
+    QMenu* Programmenu;
+    QAction* Startsubmenu;
+    QAction* exitsubmenu;
+    QMenu* settingsmenu;
+    QAction* braillekeyboarditem;
+    QAction* soundssubmenu;
+    QAction* Voicesubmenu;
+    QAction* usesapi5submenu;
+    QAction* environmentsubmenu;
+    QMenu* helpmenu;
+    QAction* aboutsubmenu;
+
+    // The hosted program that Program > Start runs: the translated runprog.
+    std::function<void()> program;
+
+    // The About box, created after the main window.
+    TAboutbox* about = nullptr;
+
+    // True when start-up ended the program (the wave bank is missing): no window is shown.
+    bool startupended = false;
+    // True while Program > Start runs the hosted program.
+    bool running() const;
+
+    void StartsubmenuClick();
+    void exitsubmenuClick();
+    void aboutsubmenuClick();
+    void TimerTimer();
+    // Ends the program at once from inside a run: ram.dat is written, the sound objects are
+    // released and every wait unwinds.
+    void endprocess();
+
+signals:
+    // A run has finished or been given up (after "ready", or after an error escaped it).
+    void runfinished(bool failed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const std::string& executable);
+    void FormClose();
+    void buildmenu();
+    void setrunitems(bool enabled);
+    void redrawscreen();
+    bool closed = false;
+};

@@ -1,0 +1,3 @@
+#include "keyboard.h"
+
+bool braillekeys = false;
