@@ -1,0 +1,3 @@
+10 FOR i = 1 TO 2: NEXT
+20 FOR j = 1 TO 3
+30 PRINT "x"

@@ -1,0 +1,3 @@
+10 FOR i = 1 TO 3
+20 NEXT i
+30 PRINT "": NEXT

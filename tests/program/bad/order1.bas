@@ -1,0 +1,2 @@
+10 PRINT "a"
+30 PRINT "b"

@@ -1,0 +1,3 @@
+10 PRINT "a"
+20 PRINT "b"
+15 PRINT "c"

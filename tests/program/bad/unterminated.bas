@@ -1,0 +1,2 @@
+10 PRINT "a"
+20 PRINT "nedokončený text

@@ -1,0 +1,2 @@
+10 GOSUB 1000: PRINT "main"
+20 END

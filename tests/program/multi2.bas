@@ -1,0 +1,1 @@
+1000 PRINT "other file": RETURN
