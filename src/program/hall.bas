@@ -60,7 +60,6 @@
 35030 PRINT "můžeš jít na východ a na západ."
 35500 PRINT " ": INPUT cmd$
 35510 IF cmd$ = "v" THEN 36000
-35520 IF cmd$ = "z" THEN 34000
 35530 IF cmd$ = "vezmi klíč" THEN PRINT "vzal jsi klíč.": haskey = 1: GOTO 35500
 35540 IF cmd$ = "ber klíč" AND haskey = 0 THEN PRINT "vzal jsi klíč.": haskey = 1: GOTO 35500
 35550 IF cmd$ = "prozkoumej klíč" AND haskey = 1 THEN PRINT "klíč je drsný až hrůza. na spodu klíče je napsáno .l.": GOTO 35500
