@@ -81,7 +81,6 @@ private:
     value unary();
     value primary();
     value function(const token& name);
-    value call(const std::string& code, bool string, const position& pos);
     std::string number(const value& v);
     std::string condition(const value& v);
     std::string variable(const token& name);
