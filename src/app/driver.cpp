@@ -147,7 +147,7 @@ void driver::sendchord(const std::string& dots)
         post(target, QEvent::KeyRelease, s);
 }
 
-bool driver::dismissmessagebox()
+bool dismissmessagebox()
 {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         box->accept();

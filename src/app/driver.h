@@ -13,6 +13,9 @@ class TForm1;
 class TForm2;
 class QWidget;
 
+// Answers a message box that is waiting, as a user would; true when there was one.
+bool dismissmessagebox();
+
 class driver : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +34,6 @@ private:
     void sendkey(QWidget* target, const std::string& k);
     void sendchord(const std::string& dots);
     QWidget* focused() const;
-    bool dismissmessagebox();
 
     TForm1* main;
     TForm2* dialog;

@@ -9,6 +9,7 @@
 
 #include "platform/errors.h"
 #include "platform/messages.h"
+#include "platform/sound.h"
 #include "platform/trace.h"
 #include "program/vdrprog.h"
 #include "review/resourcelocalizer.h"
@@ -59,6 +60,7 @@ TForm1::TForm1(const std::string& executable) : program(runprog)
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+    notetimer = Timer;
 
     buildmenu();
     screen::onchange([this] { redrawscreen(); });
@@ -144,9 +146,40 @@ void TForm1::FormCreate(const std::string& executable)
 
         ram.fill(0);
         loadram();
+
+        dxsound = TDXSound::open();
+        wavelist = std::make_unique<TDXWaveList>(*dxsound);
+        ::wavelist = wavelist.get();
+        loadsounds();
+        if (startupended)
+            return;
     } catch (const std::exception& e) {
         showerror(e.what());
     }
+}
+
+TForm1::~TForm1()
+{
+    freesound();
+    notetimer = nullptr;
+}
+
+void TForm1::loadsounds()
+{
+    if (!std::filesystem::exists("sounds.dat")) {
+        showmessage(message(42) + " sounds.dat");
+        startupended = true;
+        return;
+    }
+    wavelist->load("sounds.dat");
+}
+
+void TForm1::freesound()
+{
+    // The runtime checks the bank before every use, so nothing sounds once it is gone.
+    ::wavelist = nullptr;
+    wavelist.reset();
+    dxsound.reset();
 }
 
 bool TForm1::running() const
@@ -199,6 +232,7 @@ void TForm1::exitsubmenuClick()
 void TForm1::endprocess()
 {
     saveram();
+    freesound();
     closed = true;
     messages::requestend();
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -247,6 +281,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormClose()
 {
     saveram();
+    freesound();
 }
 
 void TForm1::redrawscreen()

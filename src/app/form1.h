@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -11,6 +12,8 @@ class QMenu;
 class QPlainTextEdit;
 class QTimer;
 class TAboutbox;
+class TDXSound;
+class TDXWaveList;
 
 // "game - Vandrel Basic Interpreter": the executable's file name without its last extension,
 // " - " and the program's title.
@@ -25,10 +28,13 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(const std::string& executable);
+    ~TForm1() override;
 
     QPlainTextEdit* printmemo;
     QMenuBar* MainMenu;
     QTimer* Timer;
+    std::unique_ptr<TDXSound> dxsound;
+    std::unique_ptr<TDXWaveList> wavelist;
 
     QMenu* Programmenu;
     QAction* Startsubmenu;
@@ -57,6 +63,8 @@ public:
     void exitsubmenuClick();
     void aboutsubmenuClick();
     void TimerTimer();
+    // Loads the wave bank; without sounds.dat it says so and ends the program.
+    void loadsounds();
     // Ends the program at once from inside a run: ram.dat is written, the sound objects are
     // released and every wait unwinds.
     void endprocess();
@@ -71,6 +79,7 @@ protected:
 private:
     void FormCreate(const std::string& executable);
     void FormClose();
+    void freesound();
     void buildmenu();
     void setrunitems(bool enabled);
     void redrawscreen();

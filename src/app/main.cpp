@@ -19,6 +19,7 @@
 #include "speech/form5.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,11 +74,20 @@ int main(int argc, char** argv)
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
     settingsfile = opt->settings.empty() ? defaultsettingsfile(executable) : opt->settings;
 
+    // Headless, message boxes are answered as soon as they show, start-up's included.
+    QTimer answerer;
+    if (headless) {
+        QObject::connect(&answerer, &QTimer::timeout, [] { dismissmessagebox(); });
+        answerer.start(10);
+    }
+
     // The windows, in their fixed order; each lives until the program ends.
     TForm1 form1(executable);
     Form1 = &form1;
-    if (form1.startupended)
-        return 0;
+    if (form1.startupended) {
+        trace::close();
+        return headless ? 1 : 0;
+    }
     TForm2 form2(&form1);
     Form2 = &form2;
     setinputdialog(&form2);

@@ -1,5 +1,5 @@
-#include "form1.h"
-#include "settings.h"
+#include "app/form1.h"
+#include "app/settings.h"
 
 #include "platform/errors.h"
 #include "platform/messages.h"
@@ -12,11 +12,13 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;

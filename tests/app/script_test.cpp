@@ -1,4 +1,4 @@
-#include "script.h"
+#include "app/script.h"
 
 #include <gtest/gtest.h>
 

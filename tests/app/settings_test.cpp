@@ -1,5 +1,5 @@
-#include "keyboard.h"
-#include "settings.h"
+#include "app/keyboard.h"
+#include "app/settings.h"
 
 #include "platform/profile.h"
 #include "review/resourcelocalizer.h"
@@ -110,11 +110,13 @@ TEST_F(SettingsTest, FileLiesBesideTheExecutableOrInTheConfigFolder)
 {
     EXPECT_EQ(defaultsettingsfile((dir / "game").string()), (dir / "game.ini").string());
     EXPECT_EQ(defaultsettingsfile((dir / "game.exe").string()), (dir / "game.ini").string());
+    fs::create_directory(dir / "a.b");
     EXPECT_EQ(defaultsettingsfile((dir / "a.b" / "game").string()), (dir / "a.b" / "game.ini").string());
 
     const fs::path config = dir / "config";
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    EXPECT_EQ(defaultsettingsfile("/proc/vandrel"), (config / "vandrel" / "vandrel.ini").string());
+    // A folder that cannot be written (it does not even exist, which stops root too).
+    EXPECT_EQ(defaultsettingsfile((dir / "gone" / "vandrel").string()), (config / "vandrel" / "vandrel.ini").string());
     EXPECT_TRUE(fs::is_directory(config / "vandrel"));
     unsetenv("XDG_CONFIG_HOME");
 }
