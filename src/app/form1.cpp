@@ -4,7 +4,7 @@
 
 #include "errorbox.h"
 #include "platform/qtext.h"
-#include "keyboard.h"
+#include "input/braille.h"
 #include "settings.h"
 
 #include "platform/errors.h"
@@ -56,6 +56,8 @@ TForm1::TForm1(const std::string& executable) : program(runprog)
     printmemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     printmemo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setCentralWidget(printmemo);
+    printmemo->installEventFilter(this);
+    installEventFilter(this);
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");
@@ -104,6 +106,11 @@ void TForm1::buildmenu()
     aboutsubmenu = item(helpmenu, "aboutsubmenu");
 
     connect(Startsubmenu, &QAction::triggered, this, [this] { StartsubmenuClick(); });
+    connect(braillekeyboarditem, &QAction::triggered, this, [this](bool checked) {
+        // The handler sets the check mark itself, in its place among the notes.
+        braillekeyboarditem->setChecked(!checked);
+        guarded([this] { braillekeyboarditemClick(); });
+    });
     connect(exitsubmenu, &QAction::triggered, this, [this] { guarded([this] { exitsubmenuClick(); }); });
     connect(aboutsubmenu, &QAction::triggered, this, [this] { guarded([this] { aboutsubmenuClick(); }); });
 }
@@ -237,7 +244,7 @@ void TForm1::endprocess()
     messages::requestend();
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
-    QCoreApplication::exit(0);
+    QCoreApplication::quit();
 }
 
 void TForm1::aboutsubmenuClick()
@@ -275,7 +282,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
     }
-    QCoreApplication::exit(0);
+    QCoreApplication::quit();
 }
 
 void TForm1::FormClose()

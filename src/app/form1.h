@@ -63,6 +63,10 @@ public:
     void exitsubmenuClick();
     void aboutsubmenuClick();
     void TimerTimer();
+    void braillekeyboarditemClick();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormKeyPress(const std::string& character);
+    void FormKeyUp(int key);
     // Loads the wave bank; without sounds.dat it says so and ends the program.
     void loadsounds();
     // Ends the program at once from inside a run: ram.dat is written, the sound objects are
@@ -75,6 +79,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Sees every key of the window before the focused control does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate(const std::string& executable);

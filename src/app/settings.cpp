@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "keyboard.h"
+#include "input/braille.h"
 
 #include "platform/profile.h"
 #include "review/resourcelocalizer.h"

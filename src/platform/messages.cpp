@@ -37,6 +37,7 @@ void waitwhile(const std::function<bool()>& busy)
 
 void requestend() { endrequested = true; }
 bool ending() { return endrequested; }
+void resetend() { endrequested = false; }
 
 void checkend()
 {

@@ -20,6 +20,8 @@ void waitfor(int ms);
 
 void requestend();
 bool ending();
+// Takes back a requested end, for a process that starts its windows anew (as tests do).
+void resetend();
 // Throws runaborted when an end has been requested.
 void checkend();
 

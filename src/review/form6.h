@@ -10,3 +10,6 @@ public:
 };
 
 extern TForm6* Form6;
+
+// Opens the virtual screen over the text screen, unless memory cell 50730 forbids it.
+void openvirtualscreen();

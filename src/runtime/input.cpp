@@ -9,6 +9,7 @@
 
 std::string pendinginput;
 std::string keybuffer;
+std::string lastkeychar;
 
 namespace {
 inputdialoghost* dialog = nullptr;

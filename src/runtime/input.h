@@ -8,6 +8,9 @@
 extern std::string pendinginput;
 // The key waiting for inkey; every key event replaces it, there is no queue.
 extern std::string keybuffer;
+// The character of the main window's last key press (in braille mode the chord's text), handed
+// to keybuffer when the key is released.
+extern std::string lastkeychar;
 
 // The data-entry dialog as the runtime sees it.
 class inputdialoghost {

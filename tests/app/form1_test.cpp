@@ -35,7 +35,9 @@ struct MainWindowTest : ::testing::Test {
         fs::remove_all(dir);
         fs::create_directories(dir);
         fs::current_path(dir);
+        messages::resetend();
         settingsfile = (dir / "vandrel.ini").string();
+        fs::copy_file(fs::path(VANDREL_RUN_DIR) / "sounds.dat", dir / "sounds.dat");
         // Message boxes are modal: answer them as a user would.
         QObject::connect(&dismisser, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))

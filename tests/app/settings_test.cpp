@@ -1,4 +1,4 @@
-#include "app/keyboard.h"
+#include "input/braille.h"
 #include "app/settings.h"
 
 #include "platform/profile.h"
