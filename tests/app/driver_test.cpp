@@ -2,18 +2,36 @@
 
 #include <gtest/gtest.h>
 
-TEST(Driver, EmptyScriptRunsTheProgramToReady)
+#include <algorithm>
+#include <fstream>
+
+TEST(Driver, ScriptUsedUpWhileTheProgramWaits)
 {
+    // The game asks its first question and waits for a key that never comes.
     const auto r = runheadless("");
-    EXPECT_EQ(r.status, 0) << r.stderrtext;
-    ASSERT_GE(r.trace.size(), 2u);
-    const auto& last = r.trace.back();
-    const auto& ready = r.trace[r.trace.size() - 2];
-    EXPECT_EQ(last.event(), "end");
-    EXPECT_EQ(ready.event(), "print");
-    EXPECT_EQ(ready["text"], "hotovo");
-    EXPECT_EQ(ready["mode"], "0");
+    EXPECT_EQ(r.status, 1) << r.stderrtext;
+    ASSERT_FALSE(r.prints().empty());
+    EXPECT_EQ(r.prints().back(), "chceš instrukce?");
     EXPECT_EQ(r.screen.size(), 24u);
+    EXPECT_EQ(r.screen[2], "chceš instrukce?" + std::string(64, ' '));
+    // Ended as a user closes the window: the memory image is written.
+    EXPECT_TRUE(std::ifstream(r.folder + "/ram.dat").good());
+}
+
+TEST(Driver, KeysAndEntriesReachTheProgramThroughTheWindows)
+{
+    const auto r = runheadless("key x\ntype inventář\nclose\ntype Inventář\n");
+    EXPECT_EQ(r.status, 1) << r.stderrtext;
+    std::vector<std::string> seen;
+    for (const auto& e : r.trace)
+        if (e.event() == "inkey" || e.event() == "input")
+            seen.push_back(e.event() + ":" + e["value"]);
+    const std::vector<std::string> expected = {"inkey:x", "input:inventář", "input:Inventář"};
+    EXPECT_EQ(seen, expected);
+    const auto p = r.prints();
+    // The closed dialog leaves the command as it was, so the inventory is listed twice.
+    EXPECT_EQ(std::count(p.begin(), p.end(), ";nic sebou neneseš."), 2);
+    EXPECT_EQ(std::count(p.begin(), p.end(), "nelze provést."), 1);
 }
 
 TEST(Driver, BadScriptsAndCommandLines)
@@ -35,5 +53,5 @@ TEST(Driver, CommentsAndBlankLinesAreSkipped)
     const auto r = runheadless("# nothing to do\n\n   \n");
     // A line of blanks is not empty: it is an unknown action.
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(runheadless("# only a comment\n\nidle 10\n").status, 0);
+    EXPECT_EQ(runheadless("# only a comment\n\nidle 10\n").status, 1);
 }
