@@ -8,6 +8,7 @@
 #include "settings.h"
 
 #include "platform/errors.h"
+#include "platform/profile.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "platform/trace.h"
@@ -17,10 +18,17 @@
 #include "runtime/screen.h"
 #include "runtime/sound.h"
 #include "runtime/vdrcommands.h"
+#include "speech/form4.h"
+#include "speech/form5.h"
 #include "speech/service.h"
+#include "speech/ttsvar.h"
+#include "speech/voices.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QSlider>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QMenuBar>
@@ -111,6 +119,12 @@ void TForm1::buildmenu()
         braillekeyboarditem->setChecked(!checked);
         guarded([this] { braillekeyboarditemClick(); });
     });
+    connect(usesapi5submenu, &QAction::triggered, this, [this](bool checked) {
+        usesapi5submenu->setChecked(!checked);
+        guarded([this] { usesapi5submenuClick(); });
+    });
+    connect(Voicesubmenu, &QAction::triggered, this, [this] { guarded([this] { VoicesubmenuClick(); }); });
+    connect(soundssubmenu, &QAction::triggered, this, [this] { guarded([this] { soundssubmenuClick(); }); });
     connect(exitsubmenu, &QAction::triggered, this, [this] { guarded([this] { exitsubmenuClick(); }); });
     connect(aboutsubmenu, &QAction::triggered, this, [this] { guarded([this] { aboutsubmenuClick(); }); });
 }
@@ -142,6 +156,7 @@ void TForm1::FormCreate(const std::string& executable)
         sndvolume = 0;
         braillekeys = false;
 
+        initsapi4();
         usesapi5submenu->setVisible(true);
         bool sapi5checked = false;
         bool braillechecked = false;
@@ -155,6 +170,9 @@ void TForm1::FormCreate(const std::string& executable)
         loadram();
 
         dxsound = TDXSound::open();
+        // Speech plays through the same output as the sounds.
+        if (audiodest)
+            audiodest->setoutput(dxsound.get());
         wavelist = std::make_unique<TDXWaveList>(*dxsound);
         ::wavelist = wavelist.get();
         loadsounds();
@@ -185,6 +203,8 @@ void TForm1::freesound()
 {
     // The runtime checks the bank before every use, so nothing sounds once it is gone.
     ::wavelist = nullptr;
+    if (audiodest)
+        audiodest->setoutput(nullptr);
     wavelist.reset();
     dxsound.reset();
 }
@@ -207,6 +227,16 @@ void TForm1::StartsubmenuClick()
         return;
     setrunitems(false);
     try {
+        if (!usesapi5submenu->isChecked()) {
+            // The SAPI 4 voice is made ready at the first run.
+            if (voiceallowed)
+                loadvoicesettings();
+            if (!voiceready && voiceallowed) {
+                selectvoice();
+                savevoicesettings();
+                loadvoicesettings();
+            }
+        }
         if (std::filesystem::exists("data.dta"))
             datafile.open("data.dta");
         programstarted = true;
@@ -245,6 +275,86 @@ void TForm1::endprocess()
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
     QCoreApplication::quit();
+}
+
+void TForm1::haltprogram()
+{
+    freesound();
+    closed = true;
+    messages::requestend();
+    if (QWidget* modal = QApplication::activeModalWidget())
+        modal->close();
+    QCoreApplication::quit();
+    throw runaborted{};
+}
+
+void TForm1::usesapi5submenuClick()
+{
+    usesapi5submenu->setChecked(!usesapi5submenu->isChecked());
+    const bool on = usesapi5submenu->isChecked();
+    usesapi5 = on;
+    voiceready = on;
+    Voicesubmenu->setEnabled(!on);
+    profile::writeint(settingsfile, "Voice", "SAPI5", on ? 1 : 0);
+    const double first = on ? 400 : 600, second = on ? 600 : 400;
+    vdrcommands::play(&first, 1, 50, 3);
+    vdrcommands::play(&second, 1, 50, 3);
+}
+
+void TForm1::VoicesubmenuClick()
+{
+    if (!voiceallowed) {
+        showmessage(message(18));
+        return;
+    }
+    // Allowed by a settings file from elsewhere, but this machine has no engine to choose from.
+    if (!ttsenum) {
+        showmessage(message(40));
+        return;
+    }
+    if (!voiceready) {
+        selectvoice();
+        savevoicesettings();
+    }
+    loadvoicesettings();
+    Form4->voicelist->setFocus();
+    if (Form4->exec() == QDialog::Accepted) {
+        savevoicesettings();
+        loadvoicesettings();
+        speakwait(message(19));
+    } else {
+        speakwait(cptext(windowTitle()));
+    }
+}
+
+void TForm1::soundssubmenuClick()
+{
+    TForm5& f = *Form5;
+    f.voicecheckbox->setChecked(voiceallowed);
+    f.vandrelsoundschk->setChecked(vandrelsounds);
+    // Moving the slider sets the volume back from it, which rounds it down to a multiple of 100.
+    f.sndvoltrackbar->setValue((sndvolume + 10000) / 100);
+    f.sndvoltrackbar->setEnabled(vandrelsounds);
+    const int remembered = sndvolume;
+    f.voicecheckbox->setFocus();
+    if (f.exec() != QDialog::Accepted) {
+        sndvolume = remembered;
+        return;
+    }
+    if (f.voicecheckbox->isChecked() && !voiceallowed) {
+        if (ttsenum) {
+            listvoices();
+            selectvoice();
+            savevoicesettings();
+        } else {
+            f.voicecheckbox->setChecked(false);
+            showmessage(message(40));
+        }
+    }
+    voiceallowed = f.voicecheckbox->isChecked();
+    Voicesubmenu->setEnabled(voiceallowed);
+    vandrelsounds = f.vandrelsoundschk->isChecked();
+    savesettings();
 }
 
 void TForm1::aboutsubmenuClick()

@@ -64,6 +64,9 @@ public:
     void aboutsubmenuClick();
     void TimerTimer();
     void braillekeyboarditemClick();
+    void VoicesubmenuClick();
+    void soundssubmenuClick();
+    void usesapi5submenuClick();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void FormKeyPress(const std::string& character);
     void FormKeyUp(int key);
@@ -72,6 +75,8 @@ public:
     // Ends the program at once from inside a run: ram.dat is written, the sound objects are
     // released and every wait unwinds.
     void endprocess();
+    // Ends the program at once without writing ram.dat (a stored voice that no longer exists).
+    void haltprogram();
 
 signals:
     // A run has finished or been given up (after "ready", or after an error escaped it).

@@ -16,7 +16,9 @@
 #include "runtime/input.h"
 #include "runtime/screen.h"
 #include "speech/form4.h"
+#include "speech/engines.h"
 #include "speech/form5.h"
+#include "speech/service.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -74,6 +76,9 @@ int main(int argc, char** argv)
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
     settingsfile = opt->settings.empty() ? defaultsettingsfile(executable) : opt->settings;
 
+    // The product speaks through eSpeak NG and speech-dispatcher; headless runs choose.
+    usespeechengines(headless ? opt->speech : "espeak");
+
     // Headless, message boxes are answered as soon as they show, start-up's included.
     QTimer answerer;
     if (headless) {
@@ -85,6 +90,7 @@ int main(int argc, char** argv)
     TForm1 form1(executable);
     Form1 = &form1;
     if (form1.startupended) {
+        releasesapi4();
         trace::close();
         return headless ? 1 : 0;
     }
@@ -111,6 +117,7 @@ int main(int argc, char** argv)
         play->start();
     }
     int status = app.exec();
+    releasesapi4();
     if (play)
         status = play->exitcode();
     if (!opt->screen.empty())

@@ -1,11 +1,21 @@
 #include "settings.h"
 
+#include "errorbox.h"
+#include "form1.h"
+
 #include "input/braille.h"
 
 #include "platform/profile.h"
 #include "review/resourcelocalizer.h"
 #include "runtime/sound.h"
+#include "speech/form4.h"
 #include "speech/service.h"
+#include "speech/ttsvar.h"
+#include "speech/voices.h"
+#include "platform/qtext.h"
+
+#include <QListWidget>
+#include <QSlider>
 
 #include <cstdlib>
 #include <filesystem>
@@ -60,4 +70,43 @@ void savesettings()
     profile::writeint(settingsfile, "sounds", "vandrelsounds", vandrelsounds ? 1 : 0);
     profile::writeint(settingsfile, "sounds", "sndvolume", sndvolume);
     profile::writeint(settingsfile, "keyboard", "braillekeys", braillekeys ? 1 : 0);
+}
+
+void loadvoicesettings()
+{
+    if (!voiceallowed)
+        return;
+    // Without an engine there is nothing to choose in (a settings file from another machine).
+    if (!ttsenum)
+        return;
+    const std::string person = profile::readstring(settingsfile, "Voice", "person", "");
+    if (person.empty())
+        return;
+    QListWidget* list = Form4->voicelist;
+    const QString wanted = qtext(person);
+    int found = -1;
+    for (int i = 0; i < list->count() && found < 0; ++i)
+        if (list->item(i)->text().compare(wanted, Qt::CaseInsensitive) == 0)
+            found = i;
+    if (found < 0) {
+        showmessage(message(43) + " " + person);
+        Form1->haltprogram();
+        return;
+    }
+    Form4->choose(found);
+    voicelistClick();
+    selectvoice();
+    // Each slider clamps the value to its range; each move gives it to the engine.
+    Form4->pitchtb->setValue(profile::readint(settingsfile, "Voice", "pitch", 0));
+    Form4->speedtb->setValue(profile::readint(settingsfile, "Voice", "speed", 0));
+    Form4->volumetb->setValue(profile::readint(settingsfile, "Voice", "volume", 255));
+}
+
+void savevoicesettings()
+{
+    const QListWidgetItem* item = Form4->voicelist->currentItem();
+    profile::writestring(settingsfile, "Voice", "person", item ? cptext(item->text()) : std::string());
+    profile::writeint(settingsfile, "Voice", "pitch", Form4->pitchtb->value());
+    profile::writeint(settingsfile, "Voice", "speed", Form4->speedtb->value());
+    profile::writeint(settingsfile, "Voice", "volume", Form4->volumetb->value());
 }

@@ -11,6 +11,7 @@
 #include "platform/trace.h"
 #include "speech/service.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -116,7 +117,10 @@ void pitch(double n)
         return;
     if (n > 100)
         n = 100;
-    const auto v = static_cast<int>(std::trunc(100 - n));
+    // n has no lower bound: a value far below it gives a tag that the engine clamps, never an
+    // integer overflow.
+    const double t = std::trunc(100 - n);
+    const long long v = std::isnan(t) ? 0 : static_cast<long long>(std::min(t, 1e15));
     if (usesapi5)
         return;
     injectpitch(v);

@@ -1,0 +1,89 @@
+#include "sapi4.h"
+
+#include "platform/errors.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+sapi4::classes installed;
+
+int hexvalue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+}  // namespace
+
+GUID guidfromtext(const char* text)
+{
+    // The bytes in the order of the text; only equality matters here.
+    GUID g{};
+    std::size_t n = 0;
+    for (const char* p = text; *p && n < 32; ++p) {
+        const int v = hexvalue(*p);
+        if (v < 0)
+            continue;
+        g[n / 2] = static_cast<std::uint8_t>(g[n / 2] << 4 | v);
+        ++n;
+    }
+    return g;
+}
+
+const GUID IID_ITTSNotifySinkA = guidfromtext("{05EB6C6F-DBAB-11CD-B3CA-00AA0047BA4F}");
+const GUID IID_ITTSAttributesA = guidfromtext("{0FD6E2A1-E77D-11CD-B3CA-00AA0047BA4F}");
+const GUID IID_ITTSBufNotifySink = guidfromtext("{E4963D40-C743-11CD-80E5-00AA003E4B50}");
+
+namespace sapi4 {
+
+void registerclasses(classes c) { installed = std::move(c); }
+const classes& registered() { return installed; }
+
+std::string codetext(HRESULT hr)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(hr));
+    return buf;
+}
+
+void check(HRESULT hr, const char* call)
+{
+    if (failed(hr))
+        throw vdrerror(std::string("The SAPI 4 engine failed in ") + call + " (error " + codetext(hr) + ")");
+}
+
+bool parsetag(const char* tag, std::string& name, std::uint64_t& value)
+{
+    if (!tag)
+        return false;
+    const std::size_t len = std::strlen(tag);
+    if (len < 7 || tag[0] != '\\' || tag[4] != '=' || tag[len - 1] != '\\')
+        return false;
+    name.assign(tag + 1, 3);
+    if (name != "Pit" && name != "Spd" && name != "Vol")
+        return false;
+    value = 0;
+    for (std::size_t i = 5; i + 1 < len; ++i) {
+        if (tag[i] < '0' || tag[i] > '9')
+            return false;
+        // Values past any range an engine has are clamped by it anyway.
+        if (value < 1000000000000ULL)
+            value = value * 10 + static_cast<unsigned>(tag[i] - '0');
+    }
+    return true;
+}
+
+QWORD timestamp()
+{
+    return static_cast<QWORD>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                  std::chrono::steady_clock::now().time_since_epoch())
+                                  .count());
+}
+
+}  // namespace sapi4
