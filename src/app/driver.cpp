@@ -220,10 +220,8 @@ bool driver::step(const scriptaction& a)
         dialog->close();
         return true;
     case scriptaction::dialog:
-        if (!dialogready)
-            return false;
-        usedshowings = showings;
-        return true;
+        // Leaves the showing to the action after it, which types into the same dialog.
+        return dialogready;
     case scriptaction::key:
         if (keymark < 0)
             keymark = emptyreads;

@@ -34,6 +34,16 @@ TEST(Driver, KeysAndEntriesReachTheProgramThroughTheWindows)
     EXPECT_EQ(std::count(p.begin(), p.end(), "nelze provést."), 1);
 }
 
+TEST(Driver, DialogWaitsWithoutTakingTheShowing)
+{
+    // The entry typed after "dialog" goes into the dialog that "dialog" waited for.
+    const auto r = runheadless("key n\ndialog\ntype z\ndialog\n");
+    EXPECT_EQ(r.status, 1) << r.stderrtext;
+    const auto p = r.prints();
+    EXPECT_NE(std::find(p.begin(), p.end(), "jsi na západní straně lesa. je zde bránka. můžeš jít na východ a na západ."),
+              p.end());
+}
+
 TEST(Driver, BadScriptsAndCommandLines)
 {
     for (const char* script : {"jump\n", "key NoSuchKey\n", "chord 17\n", "idle soon\n", "close now\n"}) {
