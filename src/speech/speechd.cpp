@@ -187,8 +187,10 @@ private:
         const std::size_t n = streams_.size();
         streams_.clear();
         for (std::size_t i = 0; i < n; ++i)
-            if (OnEndStream)
-                OnEndStream();
+            uithread::post([alive = std::weak_ptr<int>(alive_), this] {
+                if (!alive.expired() && OnEndStream)
+                    OnEndStream();
+            });
     }
 
     std::shared_ptr<client> client_;
