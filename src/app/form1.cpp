@@ -5,6 +5,7 @@
 #include "errorbox.h"
 #include "platform/qtext.h"
 #include "input/braille.h"
+#include "input/keytables.h"
 #include "settings.h"
 
 #include "platform/errors.h"
@@ -178,6 +179,12 @@ void TForm1::FormCreate(const std::string& executable)
         loadsounds();
         if (startupended)
             return;
+
+        brltablefile = "czech.ebt";
+        loadbrltable();
+        pendingprefix.clear();
+        keynamefile = message(24) + ".eky";
+        loadkeynames();
     } catch (const std::exception& e) {
         showerror(e.what());
     }

@@ -2,7 +2,9 @@
 #include "app/settings.h"
 
 #include "platform/errors.h"
+#include "input/keytables.h"
 #include "platform/messages.h"
+#include "platform/trace.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"
 #include "runtime/vdrcommands.h"
@@ -17,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -95,6 +98,36 @@ TEST_F(MainWindowTest, EnglishCaptionFromTheSettings)
     TForm1 f("/x/game.exe");
     EXPECT_EQ(f.windowTitle(), "game - Vandrel Basic Interpreter");
     EXPECT_EQ(f.helpmenu->title(), "Hel&p");
+}
+
+TEST_F(MainWindowTest, StartUpLoadsTheBrailleTableAndTheKeyNamesOfTheLanguage)
+{
+    for (const char* f : {"czech.ebt", "english.eky"})
+        fs::copy_file(fs::path(VANDREL_RUN_DIR) / f, dir / f);
+    std::ofstream(settingsfile) << "[environment]\nlanguage=2000\n";
+    TForm1 f("/x/vandrel");
+    EXPECT_EQ(keynamefile, "english.eky");
+    EXPECT_GT(brlcharcount, 26);
+    EXPECT_TRUE(std::any_of(echokeys.begin(), echokeys.end(),
+                            [](const echokeytype& e) { return e.keychar == ' ' && e.keyname == "space"; }));
+}
+
+TEST_F(MainWindowTest, AFailedStartUpStepIsReportedAndSkipsTheRest)
+{
+    const std::string tracepath = (dir / "trace.jsonl").string();
+    trace::open(tracepath);
+    echokeys = {};
+    fs::copy_file(fs::path(VANDREL_RUN_DIR) / "czech.eky", dir / "czech.eky");
+    TForm1 f("/x/vandrel");
+    trace::close();
+    std::ifstream in(tracepath);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, R"({"event":"error","text":"File not found: czech.ebt"})");
+    // The key names come after the braille table, so they were not loaded.
+    EXPECT_TRUE(echokeys[0].keyname.empty());
+    f.show();
+    EXPECT_TRUE(f.isVisible());
 }
 
 TEST_F(MainWindowTest, MenuDuringAndAfterARun)
