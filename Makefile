@@ -16,4 +16,4 @@ run: build
 	@scripts/run.sh $(BUILD)/run
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@cd $(BUILD) && ctest --output-on-failure --timeout 300 -j $(JOBS)

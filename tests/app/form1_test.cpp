@@ -1,3 +1,5 @@
+#include "answerer.h"
+
 #include "app/form1.h"
 #include "app/settings.h"
 
@@ -31,7 +33,7 @@ namespace {
 struct MainWindowTest : ::testing::Test {
     fs::path old = fs::current_path();
     fs::path dir = fs::temp_directory_path() / ("vandrel-form1-" + std::to_string(getpid()));
-    QTimer dismisser;
+    boxanswerer answerer;
 
     void SetUp() override
     {
@@ -41,12 +43,6 @@ struct MainWindowTest : ::testing::Test {
         messages::resetend();
         settingsfile = (dir / "vandrel.ini").string();
         fs::copy_file(fs::path(VANDREL_RUN_DIR) / "sounds.dat", dir / "sounds.dat");
-        // Message boxes are modal: answer them as a user would.
-        QObject::connect(&dismisser, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        dismisser.start(5);
     }
     void TearDown() override
     {

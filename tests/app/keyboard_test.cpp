@@ -1,3 +1,5 @@
+#include "answerer.h"
+
 #include "app/form1.h"
 #include "app/settings.h"
 
@@ -41,6 +43,7 @@ const char* const table =
 struct KeyboardTest : ::testing::Test {
     fs::path old = fs::current_path();
     fs::path dir = fs::temp_directory_path() / ("vandrel-keys-" + std::to_string(getpid()));
+    boxanswerer answerer;
     std::unique_ptr<TForm1> form;
 
     void SetUp() override
@@ -51,6 +54,7 @@ struct KeyboardTest : ::testing::Test {
         messages::resetend();
         fs::copy_file(fs::path(VANDREL_RUN_DIR) / "sounds.dat", "sounds.dat");
         std::ofstream("czech.ebt") << table;
+        fs::copy_file(fs::path(VANDREL_RUN_DIR) / "czech.eky", "czech.eky");
         settingsfile = (dir / "vandrel.ini").string();
         form = std::make_unique<TForm1>("/x/vandrel");
         brltablefile = "czech.ebt";
