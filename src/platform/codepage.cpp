@@ -26,6 +26,8 @@ constexpr std::array<char16_t, 128> high = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
+}  // namespace
+
 void appendutf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {
@@ -44,6 +46,8 @@ void appendutf8(std::string& out, char32_t c)
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 // Decodes one UTF-8 sequence at s[i]; a malformed one yields U+FFFD and consumes one byte.
 char32_t nextutf8(std::string_view s, std::size_t& i)

@@ -11,6 +11,9 @@ char32_t tounicode(unsigned char b);
 // The byte for a code point, or -1 when code page 1250 has no such character.
 int fromunicode(char32_t c);
 
+// Appends the UTF-8 form of one code point.
+void appendutf8(std::string& out, char32_t c);
+
 std::string toutf8(std::string_view cp1250);
 // Characters without a byte become '?'; *ok tells whether every character had one.
 std::string fromutf8(std::string_view utf8, bool* ok = nullptr);
