@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing need, when they are missing.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
-  libopenal-dev libopenal1"
+  libopenal-dev libopenal1 libespeak-ng-dev espeak-ng-data libspeechd-dev speech-dispatcher
+  speech-dispatcher-espeak-ng pulseaudio"
 missing=""
 for p in $packages; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
