@@ -4,6 +4,7 @@
 
 #include "input/form2.h"
 #include "platform/messages.h"
+#include "review/form6.h"
 #include "runtime/input.h"
 
 #include <QAction>
@@ -116,11 +117,12 @@ void driver::choosestart()
 
 QWidget* driver::focused() const
 {
-    if (QWidget* w = QApplication::focusWidget())
-        return w;
-    if (QWidget* w = QApplication::activeModalWidget())
-        return w;
-    return main;
+    // A modal window takes the keys even before it is activated, and without a window manager
+    // a window shown again may never be: the keys go to the control it gave the focus to.
+    QWidget* w = QApplication::focusWidget();
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && (!w || w->window() != modal))
+        return modal->focusWidget() ? modal->focusWidget() : modal;
+    return w ? w : main;
 }
 
 void driver::sendkey(QWidget* target, const std::string& k)
@@ -128,6 +130,19 @@ void driver::sendkey(QWidget* target, const std::string& k)
     const keystroke s = parsekey(k);
     post(target, QEvent::KeyPress, s);
     post(target, QEvent::KeyRelease, s);
+    delivering();
+}
+
+void driver::delivering()
+{
+    // Posted after the keys, so it runs once they have been delivered.
+    inflight = true;
+    QMetaObject::invokeMethod(this, [this] { inflight = false; }, Qt::QueuedConnection);
+}
+
+bool driver::reviewwaiting() const
+{
+    return Form6 && Form6->isVisible() && !Form6->signalling() && !inflight;
 }
 
 void driver::sendchord(const std::string& dots)
@@ -145,6 +160,7 @@ void driver::sendchord(const std::string& dots)
         post(target, QEvent::KeyPress, s);
     for (const auto& s : keys)
         post(target, QEvent::KeyRelease, s);
+    delivering();
 }
 
 bool dismissmessagebox()
@@ -189,13 +205,19 @@ void driver::tick()
         donemark = emptyreads;
         return;
     }
-    if ((dialog->isVisible() && showings > usedshowings) || emptyreads > donemark)
+    if ((dialog->isVisible() && showings > usedshowings) || emptyreads > donemark || reviewwaiting())
         finish(1);
 }
 
 // Carries out the head action if it can; false while it has to wait.
 bool driver::step(const scriptaction& a)
 {
+    // A key goes to the window that has the focus once the keys before it have been delivered:
+    // one of them may have opened a window.
+    // Keys wait while the virtual screen sounds its opening or closing signal.
+    const bool keyaction = a.what == scriptaction::key || a.what == scriptaction::press || a.what == scriptaction::chord;
+    if (keyaction && (inflight || (Form6 && Form6->signalling())))
+        return false;
     const bool dialogready = dialog->isVisible() && showings > usedshowings;
     switch (a.what) {
     case scriptaction::type: {
@@ -223,6 +245,11 @@ bool driver::step(const scriptaction& a)
         // Leaves the showing to the action after it, which types into the same dialog.
         return dialogready;
     case scriptaction::key:
+        if (reviewwaiting()) {
+            keymark = -1;
+            sendkey(focused(), a.arg);
+            return true;
+        }
         if (keymark < 0)
             keymark = emptyreads;
         if (emptyreads <= keymark)

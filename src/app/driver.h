@@ -34,6 +34,9 @@ private:
     void sendkey(QWidget* target, const std::string& k);
     void sendchord(const std::string& dots);
     QWidget* focused() const;
+    // The virtual screen is open and every key sent has been delivered: the program is waiting
+    // in the review, which reads keys as INKEY$ would.
+    bool reviewwaiting() const;
 
     TForm1* main;
     TForm2* dialog;
@@ -52,4 +55,7 @@ private:
     // Empty INKEY$ reads seen when the script was used up.
     int donemark = -1;
     bool idling = false;
+    // Keys have been posted and not yet delivered.
+    bool inflight = false;
+    void delivering();
 };

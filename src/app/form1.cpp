@@ -14,6 +14,7 @@
 #include "platform/sound.h"
 #include "platform/trace.h"
 #include "program/vdrprog.h"
+#include "review/form3.h"
 #include "review/resourcelocalizer.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"
@@ -126,6 +127,7 @@ void TForm1::buildmenu()
     });
     connect(Voicesubmenu, &QAction::triggered, this, [this] { guarded([this] { VoicesubmenuClick(); }); });
     connect(soundssubmenu, &QAction::triggered, this, [this] { guarded([this] { soundssubmenuClick(); }); });
+    connect(environmentsubmenu, &QAction::triggered, this, [this] { guarded([this] { environmentsubmenuClick(); }); });
     connect(exitsubmenu, &QAction::triggered, this, [this] { guarded([this] { exitsubmenuClick(); }); });
     connect(aboutsubmenu, &QAction::triggered, this, [this] { guarded([this] { aboutsubmenuClick(); }); });
 }
@@ -362,6 +364,23 @@ void TForm1::soundssubmenuClick()
     Voicesubmenu->setEnabled(voiceallowed);
     vandrelsounds = f.vandrelsoundschk->isChecked();
     savesettings();
+}
+
+void TForm1::environmentsubmenuClick()
+{
+    if (!Form3)
+        return;
+    TForm3& f = *Form3;
+    f.setitemindex(f.indexofbase(languagebase));
+    const int remembered = f.itemindex();
+    f.focusgroup();
+    // Cancelled, nothing is stored and nothing restored: a language picked stays in force for
+    // the texts looked up from now on, until the program ends.
+    if (f.exec() != QDialog::Accepted)
+        return;
+    savelanguage();
+    if (f.itemindex() != remembered)
+        showmessage(message(6));
 }
 
 void TForm1::aboutsubmenuClick()

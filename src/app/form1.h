@@ -67,6 +67,7 @@ public:
     void VoicesubmenuClick();
     void soundssubmenuClick();
     void usesapi5submenuClick();
+    void environmentsubmenuClick();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void FormKeyPress(const std::string& character);
     void FormKeyUp(int key);

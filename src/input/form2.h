@@ -1,10 +1,15 @@
-// The data-entry dialog that INPUT shows: a one-line edit box, OK and an exit button.
+// The data-entry dialog that INPUT shows: a talking one-line edit box, OK and an exit button.
+// Every key is echoed by name, editing keys name what they remove, caret keys read what they
+// reach, edges answer with clicks and beeps, and the controls announce themselves on focus.
 #pragma once
 
 #include "runtime/input.h"
 
 #include <QDialog>
 
+#include <functional>
+
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 
@@ -12,6 +17,15 @@ class QPushButton;
 // dialog's last completed chord (kept from one showing of the dialog to the next).
 extern std::string dlgpending;
 extern std::string dlgprefix;
+// The edit box speaks its entry when it gains the focus: false from each closing until the edit
+// box has had the focus once, so the first focus of each showing is silent.
+extern bool dlgannounce;
+// The caret was already at an edge of the entry at the previous movement key.
+extern bool dlgedge;
+
+// What a key types, from its event's text; the key code 191 types nothing here, whatever the
+// keyboard layout puts on it.
+std::string keytochar(int key, const QString& text);
 
 class TForm2 : public QDialog, public inputdialoghost {
     Q_OBJECT
@@ -29,22 +43,41 @@ public:
 signals:
     // The dialog has been shown (each showing once).
     void shown();
-    // The exit button: ram.dat is written and the program ends without returning to the run.
+    // The exit button or Alt+F4: ram.dat is written and the program ends without returning to
+    // the run.
     void exitprogram();
 
 public:
+    // Focus announcements.
+    void inputeditEnter();
+    void EnterbitbtnEnter();
+    void exitprogrambtnEnter();
+    void exitprogrambtnClick();
+
+    // Before the edit box handles a key. Gives the character to echo, which is named once the
+    // edit box has taken the key: keys typed while the name is spoken then follow it in order.
+    std::string inputeditKeyDown(int key, Qt::KeyboardModifiers shift, const QString& text);
     // Braille mode: a chord's key press speaks the cell's text instead of typing the letter.
     // Returns false when the character must not reach the edit box.
     bool inputeditKeyPress(const std::string& character);
-    // Braille mode: the first release of a chord inserts the cell's text at the caret.
-    void inputeditKeyUp(int key);
+    // After the edit box has moved its caret: the braille chord's insertion, then the readings
+    // and edge signals of Left, Right, Home and End.
+    void inputeditKeyUp(int key, Qt::KeyboardModifiers shift);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class echoedit;
     void FormCreate();
+    void FormClose();
+    // A key press in the edit box; edit lets the edit box handle it.
+    void keypressed(QKeyEvent* event, const std::function<void()>& edit);
+    // The control that last had the focus in this showing: a control announces itself when the
+    // focus comes to it from another control, not when the window is merely activated again.
+    QObject* activecontrol = nullptr;
 };
 
 extern TForm2* Form2;
