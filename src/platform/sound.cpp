@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <unistd.h>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -21,6 +23,31 @@ constexpr ALCint refreshrate = 150;
 constexpr int waitchunk = 64;
 // How long a waiting play on a device may outlast its wave before it gives up on the device.
 constexpr auto devicegrace = std::chrono::milliseconds(1000);
+// The buffer configuration written for OpenAL Soft, removed once the device has read it.
+std::string configfile;
+
+// OpenAL Soft 1.19 sizes a device's buffer from its configuration, not from ALC_REFRESH. Unless
+// the user points it at a configuration of their own, give it one with three periods of 256
+// frames (about 16 ms at 48 kHz), so speech and notes start and stop at once. It is read when the
+// library first starts, so this runs before the first OpenAL call.
+void shortbuffers()
+{
+    if (std::getenv("ALSOFT_CONF"))
+        return;
+    char path[] = "/tmp/vandrel-alsoft-XXXXXX";
+    const int fd = mkstemp(path);
+    if (fd < 0)
+        return;
+    const char text[] = "[general]\nperiod_size = 256\nperiods = 3\n";
+    const bool written = write(fd, text, sizeof text - 1) == static_cast<ssize_t>(sizeof text - 1);
+    close(fd);
+    if (written)
+        setenv("ALSOFT_CONF", path, 0);
+    // The file may go once the library has read it, when the device opens.
+    configfile = written ? path : "";
+    if (!written)
+        unlink(path);
+}
 
 void checkal(const std::string& what)
 {
@@ -74,8 +101,13 @@ TDXSound::~TDXSound() = default;
 
 std::unique_ptr<TDXSound> TDXSound::open()
 {
+    shortbuffers();
     auto p = std::make_unique<impl>();
     p->device = alcOpenDevice(nullptr);
+    if (!configfile.empty()) {
+        unlink(configfile.c_str());
+        configfile.clear();
+    }
     if (!p->device)
         return opensilent();
     const ALCint attributes[] = {ALC_REFRESH, refreshrate, 0};
