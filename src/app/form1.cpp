@@ -278,23 +278,28 @@ void TForm1::exitsubmenuClick()
 void TForm1::endprocess()
 {
     saveram();
-    freesound();
-    closed = true;
-    messages::requestend();
-    if (QWidget* modal = QApplication::activeModalWidget())
-        modal->close();
-    QCoreApplication::quit();
+    stop();
 }
 
 void TForm1::haltprogram()
 {
+    stop();
+    throw runaborted{};
+}
+
+void TForm1::stop()
+{
     freesound();
     closed = true;
+    unwindrun();
+    QCoreApplication::quit();
+}
+
+void TForm1::unwindrun()
+{
     messages::requestend();
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
-    QCoreApplication::quit();
-    throw runaborted{};
 }
 
 void TForm1::usesapi5submenuClick()
@@ -411,13 +416,10 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     closed = true;
     event->accept();
-    if (running()) {
-        // Closed by its close box during a run: every wait of the run unwinds, then the
-        // application leaves its message loop.
-        messages::requestend();
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    }
+    // Closed by its close box during a run: every wait of the run unwinds, then the application
+    // leaves its message loop.
+    if (running())
+        unwindrun();
     QCoreApplication::quit();
 }
 

@@ -92,6 +92,10 @@ private:
     void FormCreate(const std::string& executable);
     void FormClose();
     void freesound();
+    // Releases the sound objects and ends the program without writing ram.dat.
+    void stop();
+    // Makes every wait of a run in progress unwind.
+    void unwindrun();
     void buildmenu();
     void setrunitems(bool enabled);
     void redrawscreen();

@@ -32,11 +32,7 @@ constexpr auto startbound = std::chrono::milliseconds(250);
 // How often the worker looks whether the output has played everything.
 constexpr auto drainpoll = std::chrono::milliseconds(2);
 
-struct mode {
-    std::string name;   // code page 1250, as the voice list shows it
-    std::string voice;  // for espeak_SetVoiceByName
-    GUID id{};
-};
+using sapi4::mode;
 
 class audio;
 
@@ -478,28 +474,8 @@ private:
     DWORD nextkey_ = 1;
 };
 
-class enumerator : public ITTSEnum {
+class enumerator : public sapi4::modelist {
 public:
-    HRESULT Next(DWORD count, TTSMODEINFO* out, DWORD* fetched) override
-    {
-        const auto& modes = theSpeaker().modes;
-        DWORD n = 0;
-        for (; n < count && position_ < modes.size(); ++n, ++position_) {
-            out[n] = TTSMODEINFO{};
-            out[n].gModeID = modes[position_].id;
-            std::strncpy(out[n].szModeName, modes[position_].name.c_str(), sizeof out[n].szModeName - 1);
-        }
-        if (fetched)
-            *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-
-    HRESULT Reset() override
-    {
-        position_ = 0;
-        return S_OK;
-    }
-
     HRESULT Select(const GUID& id, std::shared_ptr<ITTSCentral>* out,
                    std::shared_ptr<IAudioMultiMediaDevice> dest) override
     {
@@ -517,8 +493,8 @@ public:
         return E_INVALIDARG;
     }
 
-private:
-    std::size_t position_ = 0;
+protected:
+    const std::vector<mode>& modes() const override { return theSpeaker().modes; }
 };
 
 }  // namespace

@@ -87,3 +87,23 @@ QWORD timestamp()
 }
 
 }  // namespace sapi4
+
+HRESULT sapi4::modelist::Next(DWORD count, TTSMODEINFO* out, DWORD* fetched)
+{
+    const auto& list = modes();
+    DWORD n = 0;
+    for (; n < count && position_ < list.size(); ++n, ++position_) {
+        out[n] = TTSMODEINFO{};
+        out[n].gModeID = list[position_].id;
+        std::strncpy(out[n].szModeName, list[position_].name.c_str(), sizeof out[n].szModeName - 1);
+    }
+    if (fetched)
+        *fetched = n;
+    return n == count ? S_OK : S_FALSE;
+}
+
+HRESULT sapi4::modelist::Reset()
+{
+    position_ = 0;
+    return S_OK;
+}

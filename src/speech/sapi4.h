@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 using HRESULT = std::int32_t;
 using DWORD = std::uint32_t;
@@ -114,6 +115,26 @@ public:
 };
 
 namespace sapi4 {
+
+// One mode (voice) of an engine.
+struct mode {
+    std::string name;   // code page 1250, as the voice list shows it
+    std::string voice;  // the engine's own name for it
+    GUID id{};
+};
+
+// An enumerator that walks a list of modes; each engine adds how a mode is selected.
+class modelist : public ITTSEnum {
+public:
+    HRESULT Next(DWORD count, TTSMODEINFO* out, DWORD* fetched) override;
+    HRESULT Reset() override;
+
+protected:
+    virtual const std::vector<mode>& modes() const = 0;
+
+private:
+    std::size_t position_ = 0;
+};
 
 // The engine classes this program instance can create: the enumerator and the multimedia audio
 // destination. A missing factory, a null result or an exception is a creation failure.

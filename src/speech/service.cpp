@@ -4,6 +4,7 @@
 #include "ttsvar.h"
 
 #include "input/keytables.h"
+#include "input/letters.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
@@ -31,15 +32,6 @@ std::shared_ptr<ITTSNotifySink> ttsnotifysink;
 DWORD notifykey = 0;
 
 namespace {
-
-// A single capital letter is marked by a note: A to Z and the Czech and Slovak capitals.
-bool iscapitalletter(unsigned char c)
-{
-    if (c >= 'A' && c <= 'Z')
-        return true;
-    static const std::string capitals = codepage::fromutf8("ÁÄČĎÉĚÍĹĽŇÓÔÖŔŘŠŤÚŮÜÝŽ");
-    return capitals.find(static_cast<char>(c)) != std::string::npos;
-}
 
 // Waits while the engine reports speech, but never longer than a text of this length can take:
 // an engine that never reports the end is given up on, and the wait says so.
@@ -139,7 +131,7 @@ void speakkey(const std::string& text)
         return;
     if (text.empty() || (text.size() == 1 && text[0] == '\0'))
         return;
-    if (text.size() == 1 && iscapitalletter(static_cast<unsigned char>(text[0]))) {
+    if (text.size() == 1 && iscapital(text[0])) {
         const double note = 2000;
         vdrcommands::play(&note, 1, 20, 1);
     }

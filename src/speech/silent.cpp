@@ -87,23 +87,8 @@ private:
     DWORD next_ = 1;
 };
 
-class enumerator : public ITTSEnum {
+class enumerator : public sapi4::modelist {
 public:
-    HRESULT Next(DWORD count, TTSMODEINFO* out, DWORD* fetched) override
-    {
-        DWORD n = 0;
-        if (count > 0 && !done_) {
-            out[0] = TTSMODEINFO{};
-            out[0].gModeID = modeid;
-            std::strcpy(out[0].szModeName, "Silent");
-            done_ = true;
-            n = 1;
-        }
-        if (fetched)
-            *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT Reset() override { return done_ = false, S_OK; }
     HRESULT Select(const GUID& id, std::shared_ptr<ITTSCentral>* out,
                    std::shared_ptr<IAudioMultiMediaDevice>) override
     {
@@ -113,8 +98,12 @@ public:
         return S_OK;
     }
 
-private:
-    bool done_ = false;
+protected:
+    const std::vector<sapi4::mode>& modes() const override
+    {
+        static const std::vector<sapi4::mode> one = {{"Silent", "silent", modeid}};
+        return one;
+    }
 };
 
 class voice : public TSpVoice {

@@ -204,11 +204,7 @@ public:
     void setoutput(TDXSound*) override {}
 };
 
-struct mode {
-    std::string name;  // code page 1250
-    std::string voice;
-    GUID id{};
-};
+using sapi4::mode;
 
 // Maps 0..200 to the daemon's -100..100.
 int daemonvalue(std::uint64_t v) { return static_cast<int>(std::min<std::uint64_t>(v, 200)) - 100; }
@@ -361,28 +357,9 @@ private:
     DWORD speed_ = 100, volume_ = 0xFFFFFFFFu;
 };
 
-class enumerator : public ITTSEnum {
+class enumerator : public sapi4::modelist {
 public:
     explicit enumerator(std::vector<mode> modes) : modes_(std::move(modes)) {}
-
-    HRESULT Next(DWORD count, TTSMODEINFO* out, DWORD* fetched) override
-    {
-        DWORD n = 0;
-        for (; n < count && position_ < modes_.size(); ++n, ++position_) {
-            out[n] = TTSMODEINFO{};
-            out[n].gModeID = modes_[position_].id;
-            std::strncpy(out[n].szModeName, modes_[position_].name.c_str(), sizeof out[n].szModeName - 1);
-        }
-        if (fetched)
-            *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-
-    HRESULT Reset() override
-    {
-        position_ = 0;
-        return S_OK;
-    }
 
     HRESULT Select(const GUID& id, std::shared_ptr<ITTSCentral>* out, std::shared_ptr<IAudioMultiMediaDevice>) override
     {
@@ -403,9 +380,11 @@ public:
         return E_INVALIDARG;
     }
 
+protected:
+    const std::vector<mode>& modes() const override { return modes_; }
+
 private:
     std::vector<mode> modes_;
-    std::size_t position_ = 0;
 };
 
 }  // namespace

@@ -190,7 +190,7 @@ TEST_F(EspeakTest, AResetSilencesAtOnceAndOddTextsEnd)
     EXPECT_FALSE(sapi4speaking);
 
     // Bytes that are no letters: no crash, no hang.
-    for (const std::string odd : {std::string("\x01\x02\x7f\x81\x98", 5), std::string("   "), std::string("...")}) {
+    for (const std::string& odd : {std::string("\x01\x02\x7f\x81\x98", 5), std::string("   "), std::string("...")}) {
         const auto t2 = clk::now();
         speakwait(odd);
         EXPECT_LT(clk::now() - t2, std::chrono::seconds(5));
