@@ -1,5 +1,6 @@
 #include "answerer.h"
 
+#include "app/aboutbox.h"
 #include "app/form1.h"
 #include "app/settings.h"
 
@@ -7,12 +8,16 @@
 #include "input/keytables.h"
 #include "platform/messages.h"
 #include "platform/trace.h"
+#include "review/resourcelocalizer.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"
 #include "runtime/vdrcommands.h"
 #include "speech/service.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -198,6 +203,37 @@ TEST_F(MainWindowTest, ClosingTheWindowDuringARunEndsTheRun)
     f.close();
     EXPECT_FALSE(fs::exists("ram.dat"));
     EXPECT_TRUE(messages::ending());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(AboutBox, TextsOfTheLanguageInForceAtCreation)
+{
+    const std::tuple<int, const char*, const char*, const char*> cases[] = {
+        {2000, "About", "Vandrel Basic Interpreter", "version 1.7"},
+        {1000, "O programu", "Překladač Vandrel Basicu", "verze 1.7"}};
+    for (const auto& [base, caption, title, version] : cases) {
+        languagebase = base;
+        TAboutbox about;
+        EXPECT_EQ(about.windowTitle(), QString::fromUtf8(caption));
+        EXPECT_EQ(about.ProductName->text(), QString::fromUtf8(title));
+        EXPECT_EQ(about.Version->text(), QString::fromUtf8(version));
+        EXPECT_EQ(about.size(), QSize(298, 213));
+        EXPECT_TRUE(about.OKButton->isDefault());
+    }
+}
+
+TEST(AboutBox, EnterClosesIt)
+{
+    languagebase = 1000;
+    TAboutbox about;
+    QTimer::singleShot(0, &about, [&] {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(about.OKButton, &enter);
+    });
+    EXPECT_EQ(about.exec(), QDialog::Accepted);
 }
 
 }  // namespace
