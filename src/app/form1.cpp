@@ -35,6 +35,8 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <filesystem>
@@ -439,4 +441,8 @@ void TForm1::redrawscreen()
         text += qtext(l[i]);
     }
     printmemo->setPlainText(text);
+    // Keep the output row in view for whoever watches the window.
+    QTextCursor at(printmemo->document()->findBlockByNumber(scrcursor.getrow()));
+    printmemo->setTextCursor(at);
+    printmemo->ensureCursorVisible();
 }
