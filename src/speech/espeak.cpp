@@ -190,10 +190,10 @@ private:
     void listmodes()
     {
         // Each listing reuses the library's one list: the variants are noted first.
-        espeak_VOICE spec{};
-        spec.languages = "variant";
+        espeak_VOICE wanted{};
+        wanted.languages = "variant";
         std::vector<std::string> variantfiles;
-        if (const espeak_VOICE** list = espeak_ListVoices(&spec))
+        if (const espeak_VOICE** list = espeak_ListVoices(&wanted))
             for (int i = 0; list[i]; ++i)
                 if (const char* id = list[i]->identifier; id && std::strrchr(id, '/'))
                     variantfiles.emplace_back(std::strrchr(id, '/') + 1);
@@ -380,15 +380,9 @@ public:
 
     HRESULT TextData(int charset, DWORD, SDATA text, ITTSBufNotifySink*, const GUID&) override
     {
-        if (charset != CHARSET_TEXT || (!text.pData && text.dwSize))
+        std::string bytes;
+        if (!sapi4::textdata(charset, text, bytes))
             return E_INVALIDARG;
-        std::string bytes(static_cast<const char*>(text.pData), text.dwSize);
-        if (const auto zero = bytes.find('\0'); zero != std::string::npos)
-            bytes.resize(zero);
-        // Control bytes are no speech; eSpeak NG gets plain UTF-8 text.
-        for (char& c : bytes)
-            if (static_cast<unsigned char>(c) < 32)
-                c = ' ';
         auto state = std::make_shared<progress>();
         speaker& s = theSpeaker();
         std::unique_lock lock(s.m);

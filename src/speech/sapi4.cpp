@@ -107,3 +107,16 @@ HRESULT sapi4::modelist::Reset()
     position_ = 0;
     return S_OK;
 }
+
+bool sapi4::textdata(int charset, const SDATA& text, std::string& out)
+{
+    if (charset != CHARSET_TEXT || (!text.pData && text.dwSize))
+        return false;
+    out.assign(static_cast<const char*>(text.pData), text.dwSize);
+    if (const auto zero = out.find('\0'); zero != std::string::npos)
+        out.resize(zero);
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 32)
+            c = ' ';
+    return true;
+}

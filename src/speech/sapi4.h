@@ -153,6 +153,10 @@ void check(HRESULT hr, const char* call);
 // Parses a control tag; false for anything else. name is "Pit", "Spd" or "Vol".
 bool parsetag(const char* tag, std::string& name, std::uint64_t& value);
 
+// The text that TextData was handed, up to its terminating zero, with control bytes as spaces
+// (they are no speech); false for a character set other than plain text or a missing buffer.
+bool textdata(int charset, const SDATA& text, std::string& out);
+
 // The time stamps that notifications carry: nanoseconds of the steady clock.
 QWORD timestamp();
 

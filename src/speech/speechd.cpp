@@ -246,14 +246,9 @@ public:
 
     HRESULT TextData(int charset, DWORD, SDATA text, ITTSBufNotifySink*, const GUID&) override
     {
-        if (charset != CHARSET_TEXT || (!text.pData && text.dwSize))
+        std::string bytes;
+        if (!sapi4::textdata(charset, text, bytes))
             return E_INVALIDARG;
-        std::string bytes(static_cast<const char*>(text.pData), text.dwSize);
-        if (const auto zero = bytes.find('\0'); zero != std::string::npos)
-            bytes.resize(zero);
-        for (char& c : bytes)
-            if (static_cast<unsigned char>(c) < 32)
-                c = ' ';
         if (bytes.find_first_not_of(' ') == std::string::npos)
             return S_OK;
         int id = 0;
