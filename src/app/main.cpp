@@ -115,6 +115,8 @@ int main(int argc, char** argv)
     if (headless) {
         play = std::make_unique<driver>(&form1, &form2, actions);
         play->start();
+        // From here the driver answers message boxes itself.
+        answerer.stop();
     }
     int status = app.exec();
     releasesapi4();
