@@ -44,6 +44,24 @@ TEST(Driver, DialogWaitsWithoutTakingTheShowing)
               p.end());
 }
 
+TEST(Driver, AnErrorEscapingTheRunEndsWithStatusThree)
+{
+    // A damaged bank is reported at start-up; the title's first note then finds no wave.
+    headlessoptions o;
+    o.files = {{"sounds.dat", "not a wave bank"}};
+    const auto r = runheadless("key n\n", o);
+    EXPECT_EQ(r.status, 3) << r.stderrtext;
+    std::vector<std::string> errors;
+    for (const auto& e : r.trace)
+        if (e.event() == "error")
+            errors.push_back(e["text"]);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_NE(errors[0].find("sounds.dat"), std::string::npos) << errors[0];
+    EXPECT_EQ(errors[1], "Wave not found: snd13");
+    const auto p = r.prints();
+    EXPECT_EQ(std::count(p.begin(), p.end(), "hotovo"), 0);
+}
+
 TEST(Driver, BadScriptsAndCommandLines)
 {
     for (const char* script : {"jump\n", "key NoSuchKey\n", "chord 17\n", "idle soon\n", "close now\n"}) {
