@@ -131,6 +131,22 @@ TEST_F(MainWindowTest, AFailedStartUpStepIsReportedAndSkipsTheRest)
     EXPECT_TRUE(f.isVisible());
 }
 
+TEST_F(MainWindowTest, WithoutTheWaveBankTheProgramSaysSoAndEnds)
+{
+    fs::remove("sounds.dat");
+    std::ofstream(settingsfile) << "[environment]\nlanguage=2000\n";
+    const std::string tracepath = (dir / "trace.jsonl").string();
+    trace::open(tracepath);
+    TForm1 f("/x/vandrel");
+    trace::close();
+    EXPECT_TRUE(f.startupended);
+    std::ifstream in(tracepath);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, R"({"event":"message","text":"Can't find the file sounds.dat"})");
+    EXPECT_FALSE(fs::exists("ram.dat"));
+}
+
 TEST_F(MainWindowTest, MenuDuringAndAfterARun)
 {
     TForm1 f("/x/vandrel");
