@@ -398,8 +398,7 @@ void TForm1::aboutsubmenuClick()
 
 void TForm1::TimerTimer()
 {
-    noteplaying = false;
-    Timer->stop();
+    endnote();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
