@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing need, when they are missing.
 set -e
 packages="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
-  libopenal-dev libopenal1 libespeak-ng-dev espeak-ng-data libspeechd-dev speech-dispatcher
+  qt6-base-private-dev libopenal-dev libopenal1 libespeak-ng-dev espeak-ng-data libspeechd-dev speech-dispatcher
   speech-dispatcher-espeak-ng pulseaudio"
 missing=""
 for p in $packages; do

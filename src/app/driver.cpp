@@ -13,6 +13,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <cstdio>
 #include <map>
@@ -83,9 +85,13 @@ keystroke parsekey(const std::string& k)
     return s;
 }
 
+// Queues the key as the window system does, so menu shortcuts, modal windows and the focus
+// treat it as a user's key.
 void post(QWidget* target, QEvent::Type type, const keystroke& s)
 {
-    QCoreApplication::postEvent(target, new QKeyEvent(type, s.key, s.modifiers, s.text));
+    QWindow* window = target ? target->window()->windowHandle() : nullptr;
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        window, type, s.key, s.modifiers, s.text);
 }
 
 }  // namespace
@@ -130,19 +136,16 @@ void driver::sendkey(QWidget* target, const std::string& k)
     const keystroke s = parsekey(k);
     post(target, QEvent::KeyPress, s);
     post(target, QEvent::KeyRelease, s);
-    delivering();
 }
 
-void driver::delivering()
+bool driver::inflight() const
 {
-    // Posted after the keys, so it runs once they have been delivered.
-    inflight = true;
-    QMetaObject::invokeMethod(this, [this] { inflight = false; }, Qt::QueuedConnection);
+    return QWindowSystemInterface::windowSystemEventsQueued() > 0;
 }
 
 bool driver::reviewwaiting() const
 {
-    return Form6 && Form6->isVisible() && !Form6->signalling() && !inflight;
+    return Form6 && Form6->isVisible() && !Form6->signalling() && !inflight();
 }
 
 void driver::sendchord(const std::string& dots)
@@ -160,7 +163,6 @@ void driver::sendchord(const std::string& dots)
         post(target, QEvent::KeyPress, s);
     for (const auto& s : keys)
         post(target, QEvent::KeyRelease, s);
-    delivering();
 }
 
 bool dismissmessagebox()
@@ -216,7 +218,7 @@ bool driver::step(const scriptaction& a)
     // one of them may have opened a window.
     // Keys wait while the virtual screen sounds its opening or closing signal.
     const bool keyaction = a.what == scriptaction::key || a.what == scriptaction::press || a.what == scriptaction::chord;
-    if (keyaction && (inflight || (Form6 && Form6->signalling())))
+    if (keyaction && (inflight() || (Form6 && Form6->signalling())))
         return false;
     const bool dialogready = dialog->isVisible() && showings > usedshowings;
     switch (a.what) {

@@ -55,7 +55,6 @@ private:
     // Empty INKEY$ reads seen when the script was used up.
     int donemark = -1;
     bool idling = false;
-    // Keys have been posted and not yet delivered.
-    bool inflight = false;
-    void delivering();
+    // Keys have been queued and not yet delivered.
+    bool inflight() const;
 };

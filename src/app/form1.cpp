@@ -70,6 +70,14 @@ TForm1::TForm1(const std::string& executable) : program(runprog)
     setCentralWidget(printmemo);
     printmemo->installEventFilter(this);
     installEventFilter(this);
+    // A key pressed while another key's handler waits cuts off the speech and the note at once.
+    keyturns.onhold = [] {
+        guarded([] {
+            stopspeech();
+            if (noteplaying)
+                endnote();
+        });
+    };
 
     Timer = new QTimer(this);
     Timer->setObjectName("Timer");

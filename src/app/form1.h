@@ -1,6 +1,8 @@
 // The main window: the text screen, the menu, start-up and running the hosted program.
 #pragma once
 
+#include "platform/keyqueue.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -100,4 +102,5 @@ private:
     void setrunitems(bool enabled);
     void redrawscreen();
     bool closed = false;
+    keyqueue keyturns;
 };

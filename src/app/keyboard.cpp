@@ -36,17 +36,19 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
     // The keys are the program's: the read-only memo takes none of them, and so none comes back
     // to the window a second time.
     auto* k = static_cast<QKeyEvent*>(event);
-    if (!keys::track(k))
+    return keyturns.filter(watched, k, [&] {
+        if (!keys::track(k))
+            return true;
+        const int code = keys::code(k);
+        if (k->type() == QEvent::KeyPress) {
+            guarded([&] { FormKeyDown(code, k->modifiers()); });
+            if (!k->text().isEmpty())
+                guarded([&] { FormKeyPress(cptext(k->text())); });
+        } else {
+            guarded([&] { FormKeyUp(code); });
+        }
         return true;
-    const int code = keys::code(k);
-    if (event->type() == QEvent::KeyPress) {
-        guarded([&] { FormKeyDown(code, k->modifiers()); });
-        if (!k->text().isEmpty())
-            guarded([&] { FormKeyPress(cptext(k->text())); });
-    } else {
-        guarded([&] { FormKeyUp(code); });
-    }
-    return true;
+    });
 }
 
 void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)

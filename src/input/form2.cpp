@@ -83,6 +83,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         w->installEventFilter(this);
     connect(Enterbitbtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(exitprogrambtn, &QPushButton::clicked, this, [this] { exitprogrambtnClick(); });
+    // A key typed while an echo is spoken cuts it off at once, as every key does.
+    keyturns.onhold = [] { guarded([] { stopspeech(); }); };
     FormCreate();
 }
 
@@ -116,11 +118,13 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
         return QDialog::eventFilter(watched, event);
-    // Every control feeds the key state, so a key released after the focus moved is up again.
     auto* k = static_cast<QKeyEvent*>(event);
-    if (keys::track(k) && type == QEvent::KeyRelease && watched == inputedit)
-        guarded([&] { inputeditKeyUp(keys::code(k), k->modifiers()); });
-    return false;
+    return keyturns.filter(watched, k, [&] {
+        // Every control feeds the key state, so a key released after the focus moved is up again.
+        if (keys::track(k) && type == QEvent::KeyRelease && watched == inputedit)
+            guarded([&] { inputeditKeyUp(keys::code(k), k->modifiers()); });
+        return false;
+    });
 }
 
 void TForm2::keypressed(QKeyEvent* event, const std::function<void()>& edit)

@@ -3,6 +3,7 @@
 // reach, edges answer with clicks and beeps, and the controls announce themselves on focus.
 #pragma once
 
+#include "platform/keyqueue.h"
 #include "runtime/input.h"
 
 #include <QDialog>
@@ -78,6 +79,7 @@ private:
     // The control that last had the focus in this showing: a control announces itself when the
     // focus comes to it from another control, not when the window is merely activated again.
     QObject* activecontrol = nullptr;
+    keyqueue keyturns;
 };
 
 extern TForm2* Form2;

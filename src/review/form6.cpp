@@ -69,6 +69,11 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent)
     closebitbtn->setDefault(true);
     closebitbtn->setFocusPolicy(Qt::NoFocus);
     connect(closebitbtn, &QPushButton::clicked, this, &QDialog::reject);
+    // A key pressed while a reading is spoken cuts it off at once.
+    keyturns.onhold = [] {
+        if (voiceready)
+            guarded([] { stopspeech(); });
+    };
 
     FormCreate();
 }
@@ -104,16 +109,18 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
     if (watched != virtualscrmemo || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QDialog::eventFilter(watched, event);
     auto* k = static_cast<QKeyEvent*>(event);
-    if (!keys::track(k))
-        return false;
-    const int code = keys::code(k);
-    if (event->type() == QEvent::KeyRelease) {
-        guarded([&] { virtualscrmemoKeyUp(code, k->modifiers() & Qt::ControlModifier); });
-        return false;
-    }
-    virtualscrmemoKeyDown(code);
-    // Escape has closed the window; Enter stays in the memo, as in any read-only text.
-    return code == keys::escape || code == keys::enter;
+    return keyturns.filter(watched, k, [&] {
+        if (!keys::track(k))
+            return false;
+        const int code = keys::code(k);
+        if (k->type() == QEvent::KeyRelease) {
+            guarded([&] { virtualscrmemoKeyUp(code, k->modifiers() & Qt::ControlModifier); });
+            return false;
+        }
+        virtualscrmemoKeyDown(code);
+        // Escape has closed the window; Enter stays in the memo, as in any read-only text.
+        return code == keys::escape || code == keys::enter;
+    });
 }
 
 void TForm6::virtualscrmemoKeyDown(int key)

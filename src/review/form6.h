@@ -4,6 +4,8 @@
 
 #include "reading.h"
 
+#include "platform/keyqueue.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
@@ -45,6 +47,7 @@ private:
 
     screencopy screen;
     bool announcing = false;
+    keyqueue keyturns;
     friend void openvirtualscreen();
 };
 
