@@ -191,7 +191,14 @@ void openvirtualscreen()
     if (!Form6)
         return;
     TForm6& f = *Form6;
-    QWidget* owner = QApplication::activeWindow();
+    // The window it is opened from: the modal dialog it opens over, else the active window. The
+    // activation of a window just shown may still be on its way, so the main window, which owns
+    // the review, stands in.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = QApplication::activeWindow();
+    if (!owner)
+        owner = f.parentWidget();
     f.virtualscrmemo->setFocus();
     f.setcopy(screencopy(screen::lines()));
     // The signal and the announcement come from inside the window's modal loop: keys pressed
