@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,8 @@ namespace {
 
 // Poll often enough that scripted play is quick, rarely enough that a waiting program stays idle.
 constexpr int pollms = 10;
+// Polls that keys wait for their window to be activated.
+constexpr int maxactivationwaits = 50;
 
 const std::map<std::string, Qt::Key> namedkeys = {
     {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Backspace", Qt::Key_Backspace},
@@ -138,6 +141,21 @@ void driver::sendkey(QWidget* target, const std::string& k)
     post(target, QEvent::KeyRelease, s);
 }
 
+bool driver::activated(QWidget* target)
+{
+    // Where no window manager runs, nothing activates a window that was shown again, or gives
+    // the activation back when the one over it closes: the driver does, as a window manager
+    // would, and lets the keys wait until it has come, so shortcuts and the focus answer them
+    // as they answer a user. A window that is never activated gets the keys after a while.
+    QWindow* window = target->window()->windowHandle();
+    if (!window || QGuiApplication::focusWindow() == window || ++activationwaits > maxactivationwaits) {
+        activationwaits = 0;
+        return true;
+    }
+    window->requestActivate();
+    return false;
+}
+
 bool driver::inflight() const
 {
     return QWindowSystemInterface::windowSystemEventsQueued() > 0;
@@ -176,7 +194,11 @@ bool dismissmessagebox()
 
 void driver::tick()
 {
-    if (finishing || idling)
+    if (finishing) {
+        closewaiting();
+        return;
+    }
+    if (idling)
         return;
     if (dismissmessagebox())
         return;
@@ -189,6 +211,9 @@ void driver::tick()
         if (idling)
             return;
     }
+    // The keys sent last are answered before the driver looks at what the program does.
+    if (inflight())
+        return;
     if (!actions.empty()) {
         // An action that needs a running program can never be carried out once none runs.
         const auto w = actions.front().what;
@@ -220,10 +245,12 @@ bool driver::step(const scriptaction& a)
     const bool keyaction = a.what == scriptaction::key || a.what == scriptaction::press || a.what == scriptaction::chord;
     if (keyaction && (inflight() || (Form6 && Form6->signalling())))
         return false;
+    if (keyaction && !activated(focused()))
+        return false;
     const bool dialogready = dialog->isVisible() && showings > usedshowings;
     switch (a.what) {
     case scriptaction::type: {
-        if (!dialogready)
+        if (!dialogready || !activated(dialog))
             return false;
         usedshowings = showings;
         QLineEdit* edit = dialog->inputedit;
@@ -285,9 +312,36 @@ void driver::finish(int status)
     if (!actions.empty())
         std::fprintf(stderr, "vandrel: the program stopped with %zu script actions left (line %d)\n",
                      actions.size(), actions.front().line);
-    // Closing the main window as a user would writes ram.dat and ends any run in progress.
+    // Closing the main window as a user would writes ram.dat and ends any run in progress. A
+    // window still open would hold the ending, so it is closed first; an error box that the
+    // ending shows is answered by the poll.
     QTimer::singleShot(0, main, [this] {
+        // Every wait unwinds quietly, the windows closed here included.
+        messages::requestend();
+        closewaiting();
+        // A failed ending (ram.dat could not be written) leaves the window open: the driver
+        // leaves all the same.
         main->close();
+        closewaiting();
         QCoreApplication::exit(code);
     });
+}
+
+void driver::closewaiting()
+{
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            // Message boxes are traced when they show.
+            if (box->icon() == QMessageBox::Critical)
+                code = 3;
+            box->accept();
+        } else {
+            std::fprintf(stderr, "vandrel: closing the window \"%s\" that was still open\n",
+                         modal->windowTitle().toUtf8().constData());
+            modal->close();
+        }
+        // Closed, the window has left the modal stack even before its loop has returned.
+        if (QApplication::activeModalWidget() == modal)
+            break;
+    }
 }

@@ -23,13 +23,16 @@ public:
     // Chooses Program > Start and begins feeding the script.
     void start();
     // 0: every run ended and the script was used up; 1: the script ran out while the program
-    // still waited for input, or the program stopped with actions left; 3: an error escaped a run.
+    // still waited for input, or the program stopped with actions left; 3: an error escaped a run
+    // or the ending showed an error box.
     int exitcode() const { return code; }
 
 private:
     void tick();
     bool step(const scriptaction& a);
     void finish(int status);
+    // Answers the message boxes and closes the other modal windows that are open.
+    void closewaiting();
     void choosestart();
     void sendkey(QWidget* target, const std::string& k);
     void sendchord(const std::string& dots);
@@ -57,4 +60,7 @@ private:
     bool idling = false;
     // Keys have been queued and not yet delivered.
     bool inflight() const;
+    // Whether target's window is the active one; otherwise asks for its activation.
+    bool activated(QWidget* target);
+    int activationwaits = 0;
 };

@@ -293,6 +293,7 @@ void TForm1::endprocess()
 
 void TForm1::haltprogram()
 {
+    halted = true;
     stop();
     throw runaborted{};
 }

@@ -58,6 +58,8 @@ public:
 
     // True when start-up ended the program (the wave bank is missing): no window is shown.
     bool startupended = false;
+    // The program stopped itself with a message (a stored voice that no longer exists).
+    bool halted = false;
     // True while Program > Start runs the hosted program.
     bool running() const;
 

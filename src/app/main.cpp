@@ -29,6 +29,9 @@
 
 namespace {
 
+// The headless exit status of a program that stopped itself with a message.
+constexpr int stoppedbyitself = 4;
+
 void writescreen(const std::string& path)
 {
     std::ofstream out(path, std::ios::binary);
@@ -89,10 +92,11 @@ int main(int argc, char** argv)
     // The windows, in their fixed order; each lives until the program ends.
     TForm1 form1(executable);
     Form1 = &form1;
+    // A missing wave bank stops the program with its message.
     if (form1.startupended) {
         releasesapi4();
         trace::close();
-        return headless ? 1 : 0;
+        return headless ? stoppedbyitself : 0;
     }
     TForm2 form2(&form1);
     Form2 = &form2;
@@ -121,7 +125,7 @@ int main(int argc, char** argv)
     int status = app.exec();
     releasesapi4();
     if (play)
-        status = play->exitcode();
+        status = form1.halted ? stoppedbyitself : play->exitcode();
     if (!opt->screen.empty())
         writescreen(opt->screen);
     trace::close();

@@ -9,11 +9,15 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::array<std::uint8_t, 65536> ram{};
+bool imagekept = false;
 
 namespace {
+
+const char* const kepttext = ". The memory image is left as it is: this run will not write it.";
 
 std::string ioerror(const char* what)
 {
@@ -34,22 +38,40 @@ std::size_t cell(double address)
 
 void loadram()
 {
-    std::FILE* f = std::fopen(ramfile, "rb");
-    if (!f) {
+    imagekept = false;
+    struct stat st {};
+    if (stat(ramfile, &st) != 0) {
         if (errno == ENOENT)
             return;
-        throw vdrerror(ioerror("Cannot read"));
+        imagekept = true;
+        throw vdrerror(ioerror("Cannot read") + kepttext);
     }
-    const std::size_t n = std::fread(ram.data(), 1, ram.size(), f);
+    // Opening a FIFO or a device would block or read what is no memory image.
+    if (!S_ISREG(st.st_mode)) {
+        imagekept = true;
+        throw vdrerror(std::string(ramfile) + " is not a regular file" + kepttext);
+    }
+    std::FILE* f = std::fopen(ramfile, "rb");
+    if (!f) {
+        imagekept = true;
+        throw vdrerror(ioerror("Cannot read") + kepttext);
+    }
+    std::fread(ram.data(), 1, ram.size(), f);
     const bool failed = std::ferror(f);
+    const int saved = errno;
     std::fclose(f);
-    (void)n;
-    if (failed)
-        throw vdrerror(ioerror("Cannot read"));
+    if (failed) {
+        imagekept = true;
+        errno = saved;
+        throw vdrerror(ioerror("Cannot read") + kepttext);
+    }
 }
 
 void saveram()
 {
+    // What this run holds is not the user's memory: writing it would destroy the image.
+    if (imagekept)
+        return;
     const std::string temp = std::string(ramfile) + ".tmp";
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <tuple>
 
 TEST(Driver, ScriptUsedUpWhileTheProgramWaits)
 {
@@ -60,6 +61,39 @@ TEST(Driver, AnErrorEscapingTheRunEndsWithStatusThree)
     EXPECT_EQ(errors[1], "Wave not found: snd13");
     const auto p = r.prints();
     EXPECT_EQ(std::count(p.begin(), p.end(), "hotovo"), 0);
+}
+
+TEST(Driver, AnEndingThatCannotWriteTheMemoryIsTracedAndEndsWithStatusThree)
+{
+    // A folder where the temporary image must go makes the write fail, even as root.
+    headlessoptions o;
+    o.folders = {"ram.dat.tmp"};
+    o.timeoutms = 20000;
+    const auto r = runheadless("key n\n", o);
+    EXPECT_EQ(r.status, 3) << r.stderrtext;
+    ASSERT_FALSE(r.trace.empty());
+    EXPECT_EQ(r.trace.back().event(), "error");
+    EXPECT_NE(r.trace.back()["text"].find("ram.dat"), std::string::npos) << r.trace.back()["text"];
+}
+
+TEST(Driver, AProgramThatStopsItselfWithAMessageEndsWithStatusFour)
+{
+    headlessoptions nobank;
+    nobank.without = {"sounds.dat"};
+    headlessoptions novoice;
+    novoice.files = {{"vandrel.ini", "[voice]\nvoiceallowed=1\n[Voice]\nperson=Nobody\n"}};
+    for (const auto& [what, o, text] :
+         {std::tuple{"no wave bank", nobank, "Nelze nalézt soubor sounds.dat"},
+          std::tuple{"a stored voice that is gone", novoice, "Nelze nalézt hlas uvedený v ini souboru: Nobody"}}) {
+        const auto r = runheadless("key n\ntype v\n", o);
+        EXPECT_EQ(r.status, 4) << what << ": " << r.stderrtext;
+        std::vector<std::string> messages;
+        for (const auto& e : r.trace)
+            if (e.event() == "message")
+                messages.push_back(e["text"]);
+        EXPECT_EQ(messages, std::vector<std::string>{text}) << what;
+        EXPECT_FALSE(std::ifstream(r.folder + "/ram.dat").good()) << what;
+    }
 }
 
 TEST(Driver, BadScriptsAndCommandLines)

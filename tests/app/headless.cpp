@@ -98,6 +98,10 @@ headlessrun runheadless(const std::string& script, const headlessoptions& option
     for (const QString& name : run.entryList(QDir::Files))
         if (name != "vandrel" && name != "ram.dat" && !name.endsWith(".ini"))
             QFile::copy(run.filePath(name), folder + "/" + name);
+    for (const auto& name : options.without)
+        QFile::remove(folder + "/" + QString::fromStdString(name));
+    for (const auto& name : options.folders)
+        QDir().mkpath(folder + "/" + QString::fromStdString(name));
     for (const auto& [name, content] : options.files) {
         const QString path = folder + "/" + QString::fromStdString(name);
         std::ofstream(path.toStdString(), std::ios::binary) << content;

@@ -28,6 +28,8 @@ struct headlessoptions {
     std::vector<std::string> args = {"--fast"};
     // Files to put into the run folder before starting (name -> content).
     std::map<std::string, std::string> files;
+    // Files of the run folder to leave out (e.g. "sounds.dat"), and folders to make in it.
+    std::vector<std::string> without, folders;
     int timeoutms = 120000;
 };
 

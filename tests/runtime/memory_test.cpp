@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -106,10 +108,37 @@ TEST_F(MemoryTest, AFailedWriteKeepsThePreviousImage)
     EXPECT_EQ(in.get(), 2);
 }
 
-TEST_F(MemoryTest, AnUnreadableImageIsAnError)
+TEST_F(MemoryTest, AnImageThatCannotBeReadIsReportedAndNeverOverwritten)
 {
-    fs::create_directory(ramfile);
-    EXPECT_THROW(loadram(), vdrerror);
+    // Each stands where the image should be, and each must still be there after the ending.
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"a folder", [] { fs::create_directory(ramfile); }},
+        {"a FIFO", [] { ASSERT_EQ(mkfifo(ramfile, 0600), 0); }},
+        // A regular file whose read fails, even as root.
+        {"a read error", [] { fs::create_symlink("/proc/self/mem", ramfile); }},
+    };
+    for (const auto& [what, make] : cases) {
+        fs::remove_all(ramfile);
+        make();
+        const auto before = fs::symlink_status(ramfile).type();
+        try {
+            loadram();
+            ADD_FAILURE() << what << " was read";
+        } catch (const vdrerror& e) {
+            EXPECT_NE(std::string(e.what()).find("will not write"), std::string::npos) << what << ": " << e.what();
+        }
+        poke(0, 7);
+        EXPECT_NO_THROW(saveram()) << what;
+        EXPECT_EQ(fs::symlink_status(ramfile).type(), before) << what;
+        EXPECT_FALSE(fs::exists(std::string(ramfile) + ".tmp")) << what;
+    }
+    // Readable again, the next start reads the image and its ending writes it.
+    fs::remove_all(ramfile);
+    writeimage("\x05");
+    loadram();
+    poke(1, 6);
+    saveram();
+    EXPECT_EQ(fs::file_size(ramfile), 65536u);
 }
 
 }  // namespace
