@@ -4,11 +4,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstring>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,6 +163,55 @@ readresult readfile(const std::string& path, std::string& data)
     return readresult::ok;
 }
 
+// The lines of the file last read, kept while the file stays as it was, so that a burst of
+// reads (start-up reads a dozen keys) costs one read of the file however large it is. The
+// file's identity, size and change times tell whether it changed since.
+struct cachedfile {
+    std::string path;
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    timespec mtime{}, ctime{};
+    std::vector<line> lines;
+
+    bool matches(const std::string& p, const struct stat& st) const
+    {
+        return p == path && st.st_dev == dev && st.st_ino == ino && st.st_size == size &&
+               st.st_mtim.tv_sec == mtime.tv_sec && st.st_mtim.tv_nsec == mtime.tv_nsec &&
+               st.st_ctim.tv_sec == ctime.tv_sec && st.st_ctim.tv_nsec == ctime.tv_nsec;
+    }
+};
+
+cachedfile cache;
+
+// The file's lines, read afresh when it changed; null when it is missing or cannot be read.
+const std::vector<line>* linesof(const std::string& file)
+{
+    struct stat st {};
+    if (file.find('\0') != std::string::npos || ::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return nullptr;
+    if (cache.matches(file, st))
+        return &cache.lines;
+    std::string data;
+    if (readfile(file, data) != readresult::ok)
+        return nullptr;
+    // Stat again: what was read must be what the stamp describes, even if the file changed
+    // while it was read.
+    cache = {};
+    if (::stat(file.c_str(), &st) != 0)
+        return nullptr;
+    cache.path = file;
+    cache.dev = st.st_dev;
+    cache.ino = st.st_ino;
+    cache.size = st.st_size;
+    cache.mtime = st.st_mtim;
+    cache.ctime = st.st_ctim;
+    cache.lines = splitlines(data);
+    if (static_cast<off_t>(data.size()) != st.st_size)
+        cache.path.clear();  // changed while it was read: good for this read only
+    return &cache.lines;
+}
+
 // The value of the key; false when the file, section or key is missing.
 bool lookup(const std::string& file, const std::string& section, const std::string& key,
             std::string& value)
@@ -168,10 +220,10 @@ bool lookup(const std::string& file, const std::string& section, const std::stri
     const auto k = trim(key);
     if (sec.empty() || k.empty())
         return false;
-    std::string data;
-    if (readfile(file, data) != readresult::ok)
+    const std::vector<line>* read = linesof(file);
+    if (!read)
         return false;
-    const auto lines = splitlines(data);
+    const auto& lines = *read;
     const place p = locate(lines, sec, k);
     if (p.keyline == none)
         return false;
@@ -223,9 +275,15 @@ bool parseint(std::string_view s, int& out)
     return true;
 }
 
-[[noreturn]] void refuse(const std::string& file)
+[[noreturn]] void refuse(const std::string& file, const std::string& why = {})
 {
-    throw vdrerror("Unable to write to " + file);
+    throw vdrerror("Unable to write to " + file + (why.empty() ? "" : ": " + why));
+}
+
+std::string basename(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool hasbreak(std::string_view s)
@@ -255,9 +313,35 @@ bool writeall(int fd, const std::string& data)
     return true;
 }
 
+// Temporary files are named after the target and the writing process. A process killed while
+// it wrote leaves its own behind: they are removed here, those of live processes left alone.
+void removestale(const std::string& target)
+{
+    const std::string folder = folderof(target);
+    const std::string prefix = basename(target) + ".tmp";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::string rest = name.substr(prefix.size());
+        const auto dot = rest.find('.');
+        if (dot == 0 || dot == std::string::npos ||
+            rest.find_first_not_of("0123456789.") != std::string::npos)
+            continue;
+        const long pid = std::strtol(rest.substr(0, dot).c_str(), nullptr, 10);
+        if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
+}
+
 // Replaces target with data through a temporary file in the same folder. False when refused.
 bool replacefile(const std::string& target, const std::string& data, const struct stat* old)
 {
+    removestale(target);
     static unsigned counter = 0;
     std::string temp;
     int fd = -1;
@@ -312,9 +396,11 @@ void write(const std::string& file, const std::string& section, const std::strin
     }
 
     std::string data;
+    if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        refuse(file, "it is a folder");
     const readresult r = readfile(target, data);
     if (r == readresult::failed)
-        refuse(file);
+        refuse(file, std::string("the file cannot be read (") + std::strerror(errno) + ")");
     const bool existed = r == readresult::ok;
     if (existed && ::stat(target.c_str(), &st) != 0)
         refuse(file);

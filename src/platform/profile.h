@@ -1,5 +1,7 @@
 // Settings files of the classic initialisation-file form: "[section]" lines and "key=value"
-// lines. Every call reads the file afresh and leaves it closed; nothing is cached.
+// lines. Every call looks at the file anew and leaves it closed: a read takes the file's lines
+// as last read while the file's identity, size and change times say it has not changed since,
+// so a burst of reads costs one read of the file, and a change by anyone is seen at once.
 //
 // Reading:
 // - Section and key names are compared without regard to ASCII case and without the blanks
@@ -27,7 +29,9 @@
 //   same folder that then replaces the old one by rename(2), so a crash leaves either the old or
 //   the new file, never half of one. The file keeps its permission bits; a symbolic link is
 //   written through to the file it points at.
-// - A write that cannot be done throws vdrerror("Unable to write to " + file): the folder is
+// - A write that cannot be done throws vdrerror("Unable to write to " + file), followed by the
+//   reason where it is not the write itself that failed (the path is a folder, the old file
+//   cannot be read): the folder is
 //   missing or not writable, the path is a folder, the old file cannot be read, the disk is full,
 //   or the name or value cannot be stored as one line (an empty name, a line break anywhere, '='
 //   in a key or a key starting with ';' or '[', ']' in a section name). The file is then left as

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -183,6 +184,11 @@ std::vector<wave> parse(std::string_view bytes, const std::string& file)
 
 std::vector<wave> read(const std::string& path)
 {
+    // A folder opens as a stream that says its size is the largest there is.
+    std::error_code ec;
+    if (const auto kind = std::filesystem::status(path, ec).type();
+        kind != std::filesystem::file_type::regular && kind != std::filesystem::file_type::not_found)
+        throw vdrerror("Cannot read wave bank " + path + ": it is not a file");
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         throw vdrerror("Cannot read wave bank " + path + ": " + std::strerror(errno));

@@ -118,6 +118,9 @@ TEST_F(SettingsTest, FileLiesBesideTheExecutableOrInTheConfigFolder)
     // A folder that cannot be written (it does not even exist, which stops root too).
     EXPECT_EQ(defaultsettingsfile((dir / "gone" / "vandrel").string()), (config / "vandrel" / "vandrel.ini").string());
     EXPECT_TRUE(fs::is_directory(config / "vandrel"));
+    // A folder in the settings file's place could never hold a setting.
+    fs::create_directory(dir / "blocked.ini");
+    EXPECT_EQ(defaultsettingsfile((dir / "blocked").string()), (config / "vandrel" / "vandrel.ini").string());
     unsetenv("XDG_CONFIG_HOME");
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -290,13 +291,50 @@ TEST_F(Profile, RefusedWritesRaiseAndKeepTheOldFile)
             profile::writestring(r.file, r.section, r.key, r.value);
             ADD_FAILURE() << "the write was not refused";
         } catch (const vdrerror& e) {
-            EXPECT_EQ(std::string(e.what()), "Unable to write to " + r.file);
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + r.file + (r.file == dir ? ": it is a folder" : ""));
         }
     }
     EXPECT_EQ(get(ini), original);
     EXPECT_TRUE(fs::is_directory(dir));
     EXPECT_FALSE(fs::exists(dir + "/missing"));
     EXPECT_EQ(folder(), std::vector<std::string>{"vandrel.ini"});
+}
+
+TEST_F(Profile, ReadsSeeEveryChangeOfTheFile)
+{
+    put(ini, "[voice]\nperson=Jakub\n");
+    EXPECT_EQ(profile::readstring(ini, "voice", "person", ""), "Jakub");
+    // Rewritten in place to the same size, by another program.
+    {
+        std::fstream f(ini, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(15);
+        f << "Pavel";
+    }
+    EXPECT_EQ(profile::readstring(ini, "voice", "person", ""), "Pavel");
+    // Replaced by another file, and by a write of our own.
+    put(dir + "/other.ini", "[voice]\nperson=Eva\n");
+    fs::rename(dir + "/other.ini", ini);
+    EXPECT_EQ(profile::readstring(ini, "voice", "person", ""), "Eva");
+    profile::writestring(ini, "voice", "person", "Ivan");
+    EXPECT_EQ(profile::readstring(ini, "voice", "person", ""), "Ivan");
+    // Another file gives its own values; gone, the defaults.
+    put(dir + "/second.ini", "[voice]\nperson=Jana\n");
+    EXPECT_EQ(profile::readstring(dir + "/second.ini", "voice", "person", ""), "Jana");
+    fs::remove(ini);
+    EXPECT_EQ(profile::readstring(ini, "voice", "person", "none"), "none");
+}
+
+TEST_F(Profile, TemporaryFilesOfKilledWritersAreRemovedByTheNextWrite)
+{
+    // A process id above any the system hands out stands for a writer that is gone.
+    const std::string stale = "vandrel.ini.tmp999999999.3";
+    const std::string live = "vandrel.ini.tmp" + std::to_string(getpid()) + ".900";
+    for (const std::string& name : {stale, live, std::string("vandrel.ini.tmpnotes")})
+        put(dir + "/" + name, "half");
+    profile::writeint(ini, "sounds", "sndvolume", -100);
+    auto names = folder();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"vandrel.ini", live, "vandrel.ini.tmpnotes"}));
 }
 
 TEST_F(Profile, FailingHalfWayKeepsTheOldFile)

@@ -185,6 +185,11 @@ TEST(WaveBank, UnreadableAndOversizedFilesAreErrorsNamingThem)
     EXPECT_NE(text.find(huge), std::string::npos);
     EXPECT_NE(text.find("larger"), std::string::npos) << text;
     std::remove(huge.c_str());
+
+    const std::string folder = tempfile("folder.dat");
+    std::filesystem::create_directory(folder);
+    EXPECT_EQ(errortext([&] { wavebank::read(folder); }), "Cannot read wave bank " + folder + ": it is not a file");
+    std::filesystem::remove(folder);
 }
 
 // The bank the build makes.
