@@ -71,7 +71,8 @@ std::string generate(const program& prog, const std::string& function, const std
             code += " " + statement;
         add(code);
     }
-    add("#line " + std::to_string(out.size() + 2) + " " + quoted(output));
+    // The generated file by its name alone, so that it reads the same on every machine.
+    add("#line " + std::to_string(out.size() + 2) + " " + quoted(output.substr(output.rfind('/') + 1)));
     add("    return;");
 
     if (prog.returns) {
