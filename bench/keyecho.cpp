@@ -5,8 +5,8 @@
 // Prints p50 and p99 of each, and the output device's own latency, which comes on top of both.
 // Runs on the system's default OpenAL device, or on its null device when ALSOFT_DRIVERS=null.
 #include "input/braille.h"
-#include "input/form2.h"
-#include "input/keytables.h"
+#include "input/entrydialog.h"
+#include "text/keytables.h"
 #include "platform/sound.h"
 #include "speech/espeak.h"
 #include "speech/service.h"

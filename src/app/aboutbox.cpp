@@ -1,7 +1,7 @@
 #include "aboutbox.h"
 
 #include "platform/qtext.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 #include <QFrame>
 #include <QLabel>

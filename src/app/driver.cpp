@@ -1,10 +1,10 @@
 #include "driver.h"
 
-#include "form1.h"
+#include "mainwindow.h"
 
-#include "input/form2.h"
+#include "input/entrydialog.h"
 #include "platform/messages.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "runtime/input.h"
 
 #include <QAction>

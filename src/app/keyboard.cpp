@@ -1,13 +1,13 @@
 // The main window's keyboard: the keys that feed INKEY$, braille chords, the braille switch.
-#include "form1.h"
+#include "mainwindow.h"
 
-#include "errorbox.h"
+#include "shell/errorbox.h"
 #include "settings.h"
 
 #include "input/braille.h"
 #include "platform/keys.h"
 #include "platform/qtext.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "runtime/input.h"
 #include "runtime/sound.h"
 #include "runtime/vdrcommands.h"

@@ -1,17 +1,10 @@
-// The settings file: where it lies and the routines that read and write the general settings.
+// The routines that read and write the general and the voice settings.
 #pragma once
+
+#include "shell/settingsfile.h"
 
 #include <string>
 
-// The settings file in use (set once at start-up).
-extern std::string settingsfile;
-
-// The executable's path with its extension replaced by ".ini"; when the executable's folder
-// cannot be written, $XDG_CONFIG_HOME/vandrel/vandrel.ini (default ~/.config/vandrel/).
-std::string defaultsettingsfile(const std::string& executable);
-
-void loadlanguage();
-void savelanguage();
 // Reads the general settings; on a first start (no file) writes voice/voiceallowed.
 // usesapi5checked and braillechecked receive the check marks for the menu.
 void loadsettings(bool& usesapi5checked, bool& braillechecked);

@@ -1,6 +1,6 @@
 #include "braille.h"
 
-#include "keytables.h"
+#include "text/keytables.h"
 
 #include "platform/keys.h"
 

@@ -5,7 +5,7 @@
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/trace.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 std::string pendinginput;
 std::string keybuffer;

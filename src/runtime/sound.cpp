@@ -54,6 +54,12 @@ void endnote()
         notetimer->stop();
 }
 
+void capitalsignal()
+{
+    const double note = 2000;
+    vdrcommands::play(&note, 1, 20, 1);
+}
+
 namespace vdrcommands {
 
 void beep()

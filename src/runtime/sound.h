@@ -22,3 +22,5 @@ extern QTimer* notetimer;
 
 // Ends a note being played at once (a key went down in the main window).
 void endnote();
+// The short high note that marks a capital letter before the key echo names it.
+void capitalsignal();

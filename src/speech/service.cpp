@@ -3,13 +3,12 @@
 #include "sapi5.h"
 #include "ttsvar.h"
 
-#include "input/keytables.h"
-#include "input/letters.h"
+#include "text/keytables.h"
+#include "text/letters.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/messages.h"
 #include "platform/trace.h"
-#include "runtime/vdrcommands.h"
 
 #include <chrono>
 #include <cstdio>
@@ -21,6 +20,7 @@ bool sapi4speaking = false;
 bool sapi5speaking = false;
 std::set<char> wordseparators;
 TSpVoice* voice5 = nullptr;
+std::function<void()> capitalnote;
 
 std::shared_ptr<ITTSEnum> ttsenum;
 std::shared_ptr<IAudioMultiMediaDevice> audiodest;
@@ -131,10 +131,8 @@ void speakkey(const std::string& text)
         return;
     if (text.empty() || (text.size() == 1 && text[0] == '\0'))
         return;
-    if (text.size() == 1 && iscapital(text[0])) {
-        const double note = 2000;
-        vdrcommands::play(&note, 1, 20, 1);
-    }
+    if (text.size() == 1 && iscapital(text[0]) && capitalnote)
+        capitalnote();
     std::string name;
     for (const echokeytype& entry : echokeys)
         if (entry.keychar == static_cast<unsigned char>(text[0])) {

@@ -5,6 +5,7 @@
 
 #include "sapi4.h"
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -19,6 +20,10 @@ extern bool sapi5speaking;
 // The characters that end a word for the word-reading keys: carriage return, space and comma.
 // Filled when the voice dialog is created.
 extern std::set<char> wordseparators;
+
+// The short high note that marks a capital letter before its key name. The device's sounds lie
+// above the speech service, so the program sets it (to the runtime's note) at start-up.
+extern std::function<void()> capitalnote;
 
 // The SAPI 5 voice the voice dialog carries; null until that dialog exists.
 extern TSpVoice* voice5;

@@ -1,14 +1,14 @@
 #include "answerer.h"
 
 #include "app/aboutbox.h"
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/settings.h"
 
 #include "platform/errors.h"
-#include "input/keytables.h"
+#include "text/keytables.h"
 #include "platform/messages.h"
 #include "platform/trace.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"
 #include "runtime/vdrcommands.h"

@@ -2,7 +2,7 @@
 #include "app/settings.h"
 
 #include "platform/profile.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 #include "runtime/sound.h"
 #include "speech/service.h"
 

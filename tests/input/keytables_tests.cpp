@@ -1,4 +1,4 @@
-#include "input/keytables.h"
+#include "text/keytables.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>  // mkdtemp

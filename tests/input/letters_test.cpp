@@ -1,4 +1,4 @@
-#include "input/letters.h"
+#include "text/letters.h"
 
 #include "platform/codepage.h"
 

@@ -3,10 +3,10 @@
 // key's handler inside the wait of the one before.
 #include "windows.h"
 
-#include "input/keytables.h"
+#include "text/keytables.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "runtime/input.h"
 #include "runtime/screen.h"
 

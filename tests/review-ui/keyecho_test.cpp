@@ -2,10 +2,10 @@
 #include "windows.h"
 
 #include "input/braille.h"
-#include "input/form2.h"
+#include "input/entrydialog.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "runtime/memory.h"
 #include "speech/service.h"
 

@@ -1,8 +1,8 @@
 // The language dialog, opened from Settings > Environment and answered with real keys.
 #include "windows.h"
 
-#include "review/form3.h"
-#include "review/resourcelocalizer.h"
+#include "review/languagedialog.h"
+#include "text/resourcelocalizer.h"
 
 #include <QAccessible>
 #include <QAction>

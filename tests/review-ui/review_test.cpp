@@ -2,7 +2,7 @@
 #include "windows.h"
 
 #include "platform/keys.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "runtime/input.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"

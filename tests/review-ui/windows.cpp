@@ -2,17 +2,17 @@
 
 #include "app/settings.h"
 #include "input/braille.h"
-#include "input/form2.h"
+#include "input/entrydialog.h"
 #include "platform/codepage.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/trace.h"
-#include "review/form3.h"
-#include "review/form6.h"
+#include "review/languagedialog.h"
+#include "review/screenreview.h"
 #include "runtime/input.h"
 #include "runtime/memory.h"
 #include "speech/engines.h"
-#include "speech/form4.h"
+#include "dialogs/voicedialog.h"
 #include "speech/service.h"
 
 #include <QApplication>

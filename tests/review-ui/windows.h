@@ -3,12 +3,12 @@
 // the trace: spoken texts, clicks, beeps and notes, in order.
 #pragma once
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/settings.h"
-#include "input/form2.h"
-#include "review/form3.h"
-#include "review/form6.h"
-#include "speech/form4.h"
+#include "input/entrydialog.h"
+#include "review/languagedialog.h"
+#include "review/screenreview.h"
+#include "dialogs/voicedialog.h"
 
 #include <QKeyEvent>
 #include <QString>

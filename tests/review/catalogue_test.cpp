@@ -1,4 +1,4 @@
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 #include <gtest/gtest.h>
 

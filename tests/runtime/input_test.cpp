@@ -3,7 +3,7 @@
 #include "runtime/input.h"
 #include "runtime/screen.h"
 #include "runtime/vdrcommands.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 #include <gtest/gtest.h>
 

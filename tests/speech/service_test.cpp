@@ -1,19 +1,19 @@
 // The speech service, the voice list and the two settings dialogs, over a fake engine and voice.
 #include "fakes.h"
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/settings.h"
-#include "input/keytables.h"
+#include "text/keytables.h"
 #include "platform/codepage.h"
 #include "platform/messages.h"
 #include "platform/profile.h"
 #include "platform/trace.h"
 #include "runtime/sound.h"
-#include "speech/form4.h"
-#include "speech/form5.h"
+#include "dialogs/voicedialog.h"
+#include "dialogs/soundsdialog.h"
 #include "speech/service.h"
 #include "speech/ttsvar.h"
-#include "speech/voices.h"
+#include "dialogs/voices.h"
 
 #include <QAction>
 #include <QApplication>

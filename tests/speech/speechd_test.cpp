@@ -1,7 +1,7 @@
 // The speech-dispatcher layer against a real daemon that each test starts itself: a private
 // PulseAudio with a null sink as its audio output, a private configuration with the eSpeak NG
 // module, and a private socket. Both are ended when the test ends.
-#include "input/keytables.h"
+#include "text/keytables.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
 #include "platform/messages.h"

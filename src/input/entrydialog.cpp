@@ -1,14 +1,14 @@
-#include "form2.h"
+#include "entrydialog.h"
 
 #include "braille.h"
 
-#include "app/errorbox.h"
+#include "shell/errorbox.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/qtext.h"
-#include "review/form6.h"
+#include "review/screenreview.h"
 #include "review/reading.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 #include "runtime/vdrcommands.h"
 #include "speech/service.h"
 

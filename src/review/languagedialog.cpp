@@ -1,7 +1,7 @@
-#include "form3.h"
+#include "languagedialog.h"
 
-#include "app/errorbox.h"
-#include "app/settings.h"
+#include "shell/errorbox.h"
+#include "shell/settingsfile.h"
 #include "platform/qtext.h"
 
 #include <QButtonGroup>

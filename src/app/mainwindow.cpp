@@ -1,11 +1,11 @@
-#include "form1.h"
+#include "mainwindow.h"
 
 #include "aboutbox.h"
 
-#include "errorbox.h"
+#include "shell/errorbox.h"
 #include "platform/qtext.h"
 #include "input/braille.h"
-#include "input/keytables.h"
+#include "text/keytables.h"
 #include "settings.h"
 
 #include "platform/errors.h"
@@ -14,17 +14,17 @@
 #include "platform/sound.h"
 #include "platform/trace.h"
 #include "program/vdrprog.h"
-#include "review/form3.h"
-#include "review/resourcelocalizer.h"
+#include "review/languagedialog.h"
+#include "text/resourcelocalizer.h"
 #include "runtime/memory.h"
 #include "runtime/screen.h"
 #include "runtime/sound.h"
 #include "runtime/vdrcommands.h"
-#include "speech/form4.h"
-#include "speech/form5.h"
+#include "dialogs/voicedialog.h"
+#include "dialogs/soundsdialog.h"
 #include "speech/service.h"
 #include "speech/ttsvar.h"
-#include "speech/voices.h"
+#include "dialogs/voices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,6 +60,8 @@ TForm1::TForm1(const std::string& executable) : program(runprog)
 {
     setObjectName("Form1");
     setWindowTitle("Basic interpreter");
+    // The key echo marks capitals with the device's note.
+    capitalnote = capitalsignal;
     setGeometry(192, 107, 500, 350);
 
     printmemo = new QPlainTextEdit(this);

@@ -1,8 +1,8 @@
-#include "form5.h"
+#include "soundsdialog.h"
 
-#include "app/errorbox.h"
+#include "shell/errorbox.h"
 #include "platform/qtext.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 #include "runtime/sound.h"
 #include "runtime/vdrcommands.h"
 

@@ -1,16 +1,16 @@
-#include "form4.h"
+#include "voicedialog.h"
 
-#include "sapi5.h"
-#include "service.h"
-#include "ttsvar.h"
+#include "speech/sapi5.h"
+#include "speech/service.h"
+#include "speech/ttsvar.h"
 #include "voices.h"
 
-#include "app/errorbox.h"
-#include "app/settings.h"
+#include "shell/errorbox.h"
+#include "shell/settingsfile.h"
 #include "platform/errors.h"
 #include "platform/profile.h"
 #include "platform/qtext.h"
-#include "review/resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,7 +1,7 @@
 // The texts of the message catalogue, as UTF-8 source text: one row per message number, one
 // column per language in the order of their bases (1000 Czech, 2000 English, 3000 Slovak).
 // TResourceLocalizer serves them converted to code page 1250.
-#include "review/resourcelocalizer.h"
+#include "resourcelocalizer.h"
 
 namespace catalogue {
 

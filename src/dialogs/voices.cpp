@@ -1,8 +1,8 @@
 #include "voices.h"
 
-#include "form4.h"
-#include "service.h"
-#include "ttsvar.h"
+#include "voicedialog.h"
+#include "speech/service.h"
+#include "speech/ttsvar.h"
 
 #include "platform/errors.h"
 #include "platform/qtext.h"

@@ -1,8 +1,8 @@
-#include "form6.h"
+#include "screenreview.h"
 
-#include "resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
-#include "app/errorbox.h"
+#include "shell/errorbox.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/qtext.h"

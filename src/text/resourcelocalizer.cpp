@@ -1,4 +1,4 @@
-#include "review/resourcelocalizer.h"
+#include "resourcelocalizer.h"
 
 #include "platform/codepage.h"
 

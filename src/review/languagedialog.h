@@ -2,7 +2,7 @@
 // language being picked; the rest of the windows take it at the next start.
 #pragma once
 
-#include "resourcelocalizer.h"
+#include "text/resourcelocalizer.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "input/keytables.h"
+#include "keytables.h"
 
 #include <cerrno>
 #include <cstdio>
