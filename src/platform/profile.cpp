@@ -1,6 +1,7 @@
 #include "profile.h"
 
 #include "errors.h"
+#include "hexdigit.h"
 
 #include <cerrno>
 #include <climits>
@@ -233,10 +234,7 @@ bool lookup(const std::string& file, const std::string& section, const std::stri
 
 int digit(char c, int base)
 {
-    int d = c >= '0' && c <= '9' ? c - '0'
-          : c >= 'a' && c <= 'f' ? c - 'a' + 10
-          : c >= 'A' && c <= 'F' ? c - 'A' + 10
-          : 99;
+    const int d = hexdigit(c);
     return d < base ? d : -1;
 }
 

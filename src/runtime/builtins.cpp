@@ -4,6 +4,7 @@
 #include "screen.h"
 #include "sound.h"
 
+#include "platform/hexdigit.h"
 #include "platform/clock.h"
 #include "platform/codepage.h"
 #include "platform/errors.h"
@@ -27,17 +28,6 @@ std::int64_t truncated(double v)
 }
 
 bool isdigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexdigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Leading blanks, an optional sign, "$" and hexadecimal digits that fit in 32 bits.
 bool readhex(const std::string& s, double& result)

@@ -1,6 +1,7 @@
 #include "sapi4.h"
 
 #include "platform/errors.h"
+#include "platform/hexdigit.h"
 
 #include <chrono>
 #include <cstdio>
@@ -8,17 +9,6 @@
 
 namespace {
 sapi4::classes installed;
-
-int hexvalue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 }  // namespace
 
 GUID guidfromtext(const char* text)
@@ -27,7 +17,7 @@ GUID guidfromtext(const char* text)
     GUID g{};
     std::size_t n = 0;
     for (const char* p = text; *p && n < 32; ++p) {
-        const int v = hexvalue(*p);
+        const int v = hexdigit(*p);
         if (v < 0)
             continue;
         g[n / 2] = static_cast<std::uint8_t>(g[n / 2] << 4 | v);
