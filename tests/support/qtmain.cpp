@@ -1,5 +1,6 @@
-// The windows under test are real Qt widgets on the offscreen platform; sound goes to OpenAL's
-// null device, so no sound card is needed and nothing is heard.
+// The main of every test program that needs Qt: the windows under test are real widgets on the
+// offscreen platform, the waits run Qt's event loop, and sound goes to OpenAL's null device, so
+// no display or sound card is needed and nothing is heard.
 #include <QApplication>
 
 #include <gtest/gtest.h>
