@@ -129,6 +129,10 @@ QWidget* driver::focused() const
     // A modal window takes the keys even before it is activated, and without a window manager
     // a window shown again may never be: the keys go to the control it gave the focus to.
     QWidget* w = QApplication::focusWidget();
+    // A window just hidden (the entry dialog after Enter) may keep the focus until the window
+    // system has moved the activation: its keys would be lost.
+    if (w && !w->window()->isVisible())
+        w = nullptr;
     if (QWidget* modal = QApplication::activeModalWidget(); modal && (!w || w->window() != modal))
         return modal->focusWidget() ? modal->focusWidget() : modal;
     return w ? w : main;
