@@ -334,8 +334,25 @@ void parser::ifthen()
 
 // ---- expressions, from the loosest binding to the tightest ----
 
+// Expressions are read by recursion: one nested deeper than this is an error, so that no source
+// can exhaust the translator's stack.
+constexpr int maxdepth = 256;
+
+struct parser::nesting {
+    explicit nesting(parser& p) : p(p)
+    {
+        if (++p.depth > maxdepth) {
+            --p.depth;
+            throw translateerror(p.peek().pos, "expression nested too deeply");
+        }
+    }
+    ~nesting() { --p.depth; }
+    parser& p;
+};
+
 parser::value parser::expr()
 {
+    const nesting n(*this);
     return orexpr();
 }
 
@@ -362,6 +379,7 @@ parser::value parser::andexpr()
 parser::value parser::notexpr()
 {
     if (peek().is(tokenkind::keyword, "NOT")) {
+        const nesting n(*this);
         const position pos = next().pos;
         return {false, "(!" + condition(notexpr()) + ")", true, pos};
     }
@@ -414,6 +432,7 @@ parser::value parser::product()
 parser::value parser::unary()
 {
     if (peek().is(tokenkind::symbol, "-")) {
+        const nesting n(*this);
         const position pos = next().pos;
         return {false, "(-" + number(unary()) + ")", false, pos};
     }

@@ -52,6 +52,8 @@ private:
         std::size_t lineindex;
     };
 
+    struct nesting;
+
     const token& peek() const { return toks[at]; }
     token next() { return toks[at < toks.size() - 1 ? at++ : at]; }
     bool accept(tokenkind kind, const char* text);
@@ -90,6 +92,7 @@ private:
     std::vector<token> toks;
     std::size_t at = 0;
     int gosubs = 0;   // GOSUBs seen so far in the line
+    int depth = 0;    // expressions being read, each inside the one before
     std::vector<openfor> fors;
     std::vector<jump> jumps;
 };

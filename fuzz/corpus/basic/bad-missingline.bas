@@ -1,0 +1,4 @@
+10 PRINT "a"
+
+20 IF 1 = 1 THEN 30: GOTO 500
+30 END

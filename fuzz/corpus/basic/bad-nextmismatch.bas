@@ -1,0 +1,4 @@
+10 FOR i = 1 TO 3
+20 FOR j = 1 TO 2
+30 NEXT i
+40 NEXT j

@@ -1,0 +1,2 @@
+10 PRINT "ž"
+20 PRINT "šipka → vpravo"

@@ -1,0 +1,10 @@
+10 IF 1 THEN GOTO 30: PRINT "after goto"
+20 PRINT "skipped line"
+30 PRINT "target"
+40 IF 0 THEN PRINT "no": PRINT "rest of line"
+50 IF 1 THEN 70: PRINT "after then"
+60 PRINT "skipped"
+70 IF 1 GOTO 90
+80 PRINT "skipped"
+90 IF 1 THEN IF 0 THEN PRINT "inner": PRINT "inner rest"
+100 PRINT "done"

@@ -1,0 +1,10 @@
+10 IF 1 OR 0 AND 0 THEN PRINT "and binds tighter"
+20 IF (1 OR 0) AND 0 THEN PRINT "wrong grouping"
+30 REM VAL of a malformed hexadecimal number fails the run, so these show what is not evaluated.
+40 IF 1 = 1 OR VAL("%x") THEN PRINT "or stops at true"
+50 IF 1 = 2 AND VAL("%x") THEN PRINT "wrong"
+60 PRINT "and stops at false"
+70 IF NOT 1 = 2 THEN PRINT "not of a comparison"
+80 t = 2 > 1: f = 2 < 1: IF t = -1 AND f = 0 THEN PRINT "true is -1"
+90 IF .5 THEN PRINT "non-zero holds"
+100 IF 3 - 2 * 2 = -1 AND -2 * -3 = 6 AND 7 / 2 = 3.5 THEN PRINT "arithmetic"
